@@ -1,0 +1,53 @@
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <string>
+
+#include "database.h"
+#include "mime_magic/mime_magic.h"
+
+namespace mime_magic {
+
+std::optional<std::string_view> match_checker_tree(const MimeChecker& checker, Buf b) {
+    const bool own = checker.check(b);
+    if (!own && !checker.has_child_checkers()) return std::nullopt;
+    for (uint16_t child : checker.child_checkers())
+        if (auto hit = match_checker_tree(ALL_MIME_CHECKERS[child], b)) return hit;
+    if (own) return checker.mime_type();
+    return std::nullopt;
+}
+
+std::string_view detect_in_buffer(Buf b) {
+    for (uint16_t pos : PRIORITY_MIME_CHECKERS)
+        if (auto hit = match_checker_tree(ALL_MIME_CHECKERS[pos], b)) return *hit;
+    for (const MimeChecker& checker : ALL_MIME_CHECKERS)
+        if (auto hit = match_checker_tree(checker, b)) return *hit;
+    return FALLBACK_MIME_TYPE;
+}
+
+std::string_view detect_mime_from_bytes(const unsigned char* data, std::size_t len) {
+    static thread_local uint8_t buffer[MIME_SNIFF_BUFFER_LEN];
+    size_t n = len < MIME_SNIFF_BUFFER_LEN ? len : MIME_SNIFF_BUFFER_LEN;
+    std::memcpy(buffer, data, n);
+    std::memset(buffer + n, 0, MIME_SNIFF_BUFFER_LEN - n);
+    return detect_in_buffer(Buf(buffer, MIME_SNIFF_BUFFER_LEN, zero_tail_start(buffer, n)));
+}
+
+std::optional<std::string_view> detect_mime_from_path(std::string_view path) {
+    if (path.find('\0') != std::string_view::npos) return std::nullopt;
+    const std::string cpath(path);
+    // O_NONBLOCK: a FIFO or device swapped in for the file must not block the
+    // open; the read below then fails or returns nothing.
+    int fd = ::open(cpath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return std::nullopt;
+    static thread_local uint8_t buffer[MIME_SNIFF_BUFFER_LEN];
+    std::memset(buffer, 0, sizeof buffer);
+    // Exactly one read: a short read is not continued, an interrupted one not retried.
+    ssize_t got = ::read(fd, buffer, sizeof buffer);
+    ::close(fd);
+    if (got <= 0) return std::nullopt;
+    return detect_in_buffer(Buf(buffer, MIME_SNIFF_BUFFER_LEN, zero_tail_start(buffer, size_t(got))));
+}
+
+}  // namespace mime_magic

@@ -1,0 +1,14 @@
+#include "fatal.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace mime_magic {
+
+void broken_invariant(const std::string& message) {
+    std::fprintf(stderr, "internal error: %s\n", message.c_str());
+    std::fflush(stderr);
+    std::_Exit(101);
+}
+
+}  // namespace mime_magic

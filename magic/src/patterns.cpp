@@ -1,0 +1,178 @@
+#define PCRE2_CODE_UNIT_WIDTH 8
+#include "patterns.h"
+
+#include <pcre2.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <string>
+
+#include "fatal.h"
+
+namespace mime_magic {
+
+namespace {
+
+// A Unicode white-space character (the White_Space property), as UTF-8.
+#define WS "[\\t-\\r \\x{85}\\x{A0}\\x{1680}\\x{2000}-\\x{200A}\\x{2028}\\x{2029}\\x{202F}\\x{205F}\\x{3000}]"
+// A Unicode word character and a word boundary with the span's edges as non-word.
+#define WORD "[\\p{Alphabetic}\\p{M}\\p{Nd}\\p{Pc}\\x{200C}\\x{200D}]"
+#define WORD_BOUNDARY "(?:(?<=" WORD ")(?!" WORD ")|(?<!" WORD ")(?=" WORD "))"
+#define GRAPH_HEADER WS "*(?:strict" WS "+)?(?:di)?graph" WORD_BOUNDARY
+
+// How the zero tail of a span bounds where a match can lie.
+enum Tail : int8_t {
+    kNoCut = -1,     // the pattern looks at the span's end ($): search it all
+    kZeroByte = -2,  // a single 00 byte is a match
+    // k >= 0: a match ends at most k bytes past the last non-zero byte
+};
+
+struct PatternDef {
+    const char* text;        // what is compiled and matched
+    const char* as_written;  // the pattern as first written, when it differs
+    int8_t tail;
+};
+
+#define AAC_SECOND "(\\xF0|\\xF1|\\xF8|\\xF9)"
+#define AAC_THIRD                                                                                  \
+    "(\\x40|\\x41|\\x44|\\x45|\\x48|\\x49|\\x4C|\\x4D|\\x50|\\x51|\\x54|\\x55|\\x58|\\x59|\\x5C|"  \
+    "\\x5D|\\x60|\\x61|\\x64|\\x65|\\x68|\\x69|\\x6C|\\x6D|\\x70|\\x71|\\x80|\\x81|\\x84|\\x85|"   \
+    "\\x88|\\x89|\\x8C|\\x8D|\\x90|\\x91|\\x94|\\x95|\\x98|\\x99|\\x9C|\\x9D|\\xA0|\\xA1|\\xA4|"   \
+    "\\xA5|\\xA8|\\xA9|\\xAC|\\xAD|\\xB0|\\xB1)"
+#define AAC_FOURTH \
+    "(\\x00|\\x01|\\x20|\\x40|\\x41|\\x60|\\x80|\\x81|\\x60|\\xA0|\\xC0|\\xC1|\\xE0)"
+#define MPEG_FRAME \
+    "(?:\\xff[\\xe3\\xf2\\xf3\\xf4\\xf5\\xf6\\xf7\\xf8\\xf9\\xfa\\xfb\\xfc\\xfd\\xfe\\xff]|ID3)"
+#define TGA_SET \
+    "[\\x54\\x52\\x55\\x45\\x56\\x49\\x53\\x49\\x4F\\x4E\\x2D\\x58\\x46\\x49\\x4C\\x45\\x2E\\x00]"
+
+const PatternDef kDefs[kPatternCount] = {
+    /* IllustratorPs1 */ {"[\\r\\n]%AI5_FileFormat [1-4][\\r\\n]", nullptr, 0},
+    /* Marc1 */ {"[0-9]{5,5}", nullptr, 0},
+    /* Marc2 */ {"[acdnp][acdefgijkmoprt][abcdims]", nullptr, 0},
+    /* Marc3 */ {"[acdnosx]z", nullptr, 0},
+    /* Marc4 */ {"[cdn][uvxy]", nullptr, 0},
+    /* Marc5 */ {"[acdn]w", nullptr, 0},
+    /* Marc6 */ {"[cdn]q", nullptr, 0},
+    /* Pdf1 */ {"^[ -~]*%%", nullptr, 0},
+    /* IsacFcs1 */ {"FCS[1-3]\\.[0-9]    ", nullptr, 0},
+    /* JavaHprof1 */ {"JAVA PROFILE \\p{Nd}\\.\\p{Nd}\\.\\p{Nd}\\x00", nullptr, 1},
+    /* JavaHprofText1 */ {"JAVA PROFILE \\p{Nd}\\.\\p{Nd}\\.\\p{Nd},", nullptr, 0},
+    /* Bzip2_1 */ {"BZh[1-9]", nullptr, 0},
+    /* FatDiskimage1 */ {"(\\x01|\\x02|\\x04|\\x08|\\x10| @|x80)", nullptr, 0},
+    /* MsNls1 */ {"(?s)^\\x0D.{51}\\x0C\\x00\\x0D\\x00\\x0E", nullptr, 0},
+    /* MsNls2 */ {"(?s)^\\x44\\x43.\\x01", nullptr, 0},
+    /* Touhou1 */ {"[r|3|6|5]", nullptr, 0},
+    // A run of one to 1024 zero bytes directly before the frame exists exactly
+    // when one zero byte directly before it does.
+    /* AudioMpeg1 */
+    {"(?:\\x0D\\x0A|\\x00)" MPEG_FRAME, "(?:\\x0D\\x0A|\\x00{1,1024})" MPEG_FRAME, 0},
+    /* AudioAac1 */ {"\\xFF" AAC_SECOND AAC_THIRD AAC_FOURTH, nullptr, 1},
+    /* DxfAscii1 */
+    {"(999\\r?\\n[^\\r\\n]{0,64}" WS "+)?0\\r?\\nSECTION\\r?\\n", nullptr, 0},
+    /* DxfAscii2 */ {"2\\r?\\n(?:HEADER|ENTITIES)\\r?\\n", nullptr, 0},
+    /* PortableBitmap1 */ {"P4", nullptr, 0},
+    /* PortableGraymap1 */ {"P5", nullptr, 0},
+    /* PortablePixmap1 */ {"P6", nullptr, 0},
+    // A leading .* adds nothing to an unanchored search for one byte of the set.
+    /* Tga1 */ {TGA_SET, ".*" TGA_SET, kZeroByte},
+    /* Rfc822_1 */ {"(X|DKIM|ARC)-", nullptr, 0},
+    /* Html1 */ {"(?i)<(html|head|body|title|div)[ >]", nullptr, 0},
+    /* Html2 */ {"(?i)<h[123][ >]", nullptr, 0},
+    // Seven printable bytes at the start decide; what the + adds cannot fail.
+    /* Plain1 */ {"^[ -~]{7}", "^[ -~]{6}[ -~]+", 0},
+    /* Graphviz1 */ {"(?s)^" GRAPH_HEADER, nullptr, 0},
+    /* Graphviz2 */ {"(?s)^(?:" WS "*//[^\\n]*\\n){1,10}" GRAPH_HEADER, nullptr, 0},
+    /* Graphviz3 */ {"(?s)^" WS "*/\\*.{0,1024}?\\*/" GRAPH_HEADER, nullptr, 0},
+    /* Matlab1 */ {"function [a-zA-Z][A-Za-z0-9_]{0,62}" WS "*=", nullptr, 0},
+    /* Matlab2 */ {"function [a-zA-Z][A-Za-z0-9_]{0,62}[\\r\\n]", nullptr, 0},
+    /* Matlab3 */ {"^%[ -~]+\\n%", nullptr, 0},
+    /* Matlab4 */ {"^%[ -~]+\\r%", nullptr, 0},
+    /* Matlab5 */ {"^%%[ -~]+$", nullptr, kNoCut},
+    /* Uuencode1 */ {"^begin [0-9]{3} ", nullptr, 0},
+};
+
+constexpr uint32_t kOptions = PCRE2_UTF | PCRE2_UCP | PCRE2_MATCH_INVALID_UTF |
+                              PCRE2_NO_DOTSTAR_ANCHOR | PCRE2_DOLLAR_ENDONLY;
+
+pcre2_code* compile(const char* text) {
+    pcre2_compile_context* ctx = pcre2_compile_context_create(nullptr);
+    pcre2_set_newline(ctx, PCRE2_NEWLINE_LF);
+    int err = 0;
+    PCRE2_SIZE off = 0;
+    pcre2_code* code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(text), PCRE2_ZERO_TERMINATED,
+                                     kOptions, &err, &off, ctx);
+    pcre2_compile_context_free(ctx);
+    if (!code) {
+        PCRE2_UCHAR msg[256];
+        pcre2_get_error_message(err, msg, sizeof msg);
+        broken_invariant(std::string("called `Result::unwrap()` on an `Err` value: ") +
+                         reinterpret_cast<const char*>(msg) + " at offset " +
+                         std::to_string(off) + " in " + text);
+    }
+    pcre2_jit_compile(code, PCRE2_JIT_COMPLETE);  // falls back to the interpreter on failure
+    return code;
+}
+
+struct Compiled {
+    std::once_flag once;
+    pcre2_code* code = nullptr;
+};
+
+Compiled g_used[kPatternCount];
+Compiled g_as_written[kPatternCount];
+
+pcre2_code* get(Compiled& c, const char* text) {
+    std::call_once(c.once, [&] { c.code = compile(text); });
+    return c.code;
+}
+
+struct MatchScratch {
+    pcre2_match_data* data = pcre2_match_data_create(1, nullptr);
+    pcre2_match_context* ctx = pcre2_match_context_create(nullptr);
+    pcre2_jit_stack* stack = pcre2_jit_stack_create(32 * 1024, 8 * 1024 * 1024, nullptr);
+    MatchScratch() { pcre2_jit_stack_assign(ctx, nullptr, stack); }
+    ~MatchScratch() {
+        pcre2_jit_stack_free(stack);
+        pcre2_match_context_free(ctx);
+        pcre2_match_data_free(data);
+    }
+};
+
+bool run(pcre2_code* code, const uint8_t* span, size_t len) {
+    thread_local MatchScratch scratch;
+    int rc = pcre2_match(code, span, len, 0, 0, scratch.data, scratch.ctx);
+    if (rc >= 0) return true;
+    if (rc == PCRE2_ERROR_NOMATCH) return false;
+    PCRE2_UCHAR msg[256];
+    pcre2_get_error_message(rc, msg, sizeof msg);
+    broken_invariant(std::string("pattern match failed: ") + reinterpret_cast<const char*>(msg));
+}
+
+}  // namespace
+
+bool pattern_matches(Pat id, const uint8_t* span, size_t len, size_t zero_from) {
+    const PatternDef& d = kDefs[size_t(id)];
+    size_t n = len;
+    if (zero_from < len) {
+        if (d.tail == kZeroByte) return true;
+        if (d.tail >= 0 && zero_from + size_t(d.tail) < len) n = zero_from + size_t(d.tail);
+    }
+    return run(get(g_used[size_t(id)], d.text), span, n);
+}
+
+bool pattern_matches_as_written(Pat id, const uint8_t* span, size_t len) {
+    const PatternDef& d = kDefs[size_t(id)];
+    const char* text = d.as_written ? d.as_written : d.text;
+    return run(get(g_as_written[size_t(id)], text), span, len);
+}
+
+std::string_view pattern_text(Pat id) { return kDefs[size_t(id)].text; }
+
+std::string_view pattern_text_as_written(Pat id) {
+    const PatternDef& d = kDefs[size_t(id)];
+    return d.as_written ? d.as_written : d.text;
+}
+
+}  // namespace mime_magic

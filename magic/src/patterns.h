@@ -1,0 +1,69 @@
+// The compiled patterns of the content checks. Each is compiled once, on its
+// first use, and only ever answers yes or no over one span of the buffer.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace mime_magic {
+
+// One value per pattern, named after its MIME type and its number within that
+// type's check.
+enum class Pat : uint8_t {
+    IllustratorPs1,
+    Marc1,
+    Marc2,
+    Marc3,
+    Marc4,
+    Marc5,
+    Marc6,
+    Pdf1,
+    IsacFcs1,
+    JavaHprof1,
+    JavaHprofText1,
+    Bzip2_1,
+    FatDiskimage1,
+    MsNls1,
+    MsNls2,
+    Touhou1,
+    AudioMpeg1,
+    AudioAac1,
+    DxfAscii1,
+    DxfAscii2,
+    PortableBitmap1,
+    PortableGraymap1,
+    PortablePixmap1,
+    Tga1,
+    Rfc822_1,
+    Html1,
+    Html2,
+    Plain1,
+    Graphviz1,
+    Graphviz2,
+    Graphviz3,
+    Matlab1,
+    Matlab2,
+    Matlab3,
+    Matlab4,
+    Matlab5,
+    Uuencode1,
+};
+
+inline constexpr size_t kPatternCount = 37;
+
+// True when pattern `id` matches somewhere in span[0..len) (anchors and word
+// boundaries see the span as the whole input). Every byte from index
+// zero_from on is known to be 00; the answer is the same as for a search over
+// the whole span, only faster.
+bool pattern_matches(Pat id, const uint8_t* span, size_t len, size_t zero_from);
+
+// The same question answered by the pattern exactly as written (no rewrite,
+// no use of the zero tail). Slow for some patterns; for equivalence tests.
+bool pattern_matches_as_written(Pat id, const uint8_t* span, size_t len);
+
+// The pattern texts, for tests.
+std::string_view pattern_text(Pat id);
+std::string_view pattern_text_as_written(Pat id);
+
+}  // namespace mime_magic

@@ -1,0 +1,136 @@
+#include "shared_tests.h"
+
+#include <cstring>
+
+namespace mime_magic {
+
+namespace {
+
+constexpr bool in_whitespace_set(uint8_t c) {
+    return c == 0x09 || c == 0x0A || c == 0x0C || c == 0x0D || c == 0x20;
+}
+
+bool any_high_bit(const uint8_t* bytes, size_t n) {
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t w;
+        std::memcpy(&w, bytes + i, 8);
+        if (w & 0x8080808080808080ULL) return true;
+    }
+    for (; i < n; ++i)
+        if (bytes[i] & 0x80) return true;
+    return false;
+}
+
+// First position p in [first, last_start] where needle matches, case folded.
+bool find_folded(const uint8_t* bytes, size_t first, size_t last_start, const uint8_t* needle,
+                 size_t needle_len) {
+    const uint8_t f0 = ascii_fold(needle[0]);
+    const bool letter = f0 >= 'a' && f0 <= 'z';
+    for (size_t p = first; p <= last_start; ++p) {
+        if (!letter) {
+            const void* hit = std::memchr(bytes + p, f0, last_start - p + 1);
+            if (!hit) return false;
+            p = size_t(static_cast<const uint8_t*>(hit) - bytes);
+        } else if (ascii_fold(bytes[p]) != f0) {
+            continue;
+        }
+        size_t k = 1;
+        while (k < needle_len && ascii_fold(bytes[p + k]) == ascii_fold(needle[k])) ++k;
+        if (k == needle_len) return true;
+    }
+    return false;
+}
+
+bool find_exact(const uint8_t* bytes, size_t first, size_t last_start, const uint8_t* needle,
+                size_t needle_len) {
+    for (size_t p = first; p <= last_start; ++p) {
+        const void* hit = std::memchr(bytes + p, needle[0], last_start - p + 1);
+        if (!hit) return false;
+        p = size_t(static_cast<const uint8_t*>(hit) - bytes);
+        if (std::memcmp(bytes + p, needle, needle_len) == 0) return true;
+    }
+    return false;
+}
+
+template <bool Fold>
+bool range_search(const uint8_t* bytes, size_t len, size_t start, size_t end,
+                  const uint8_t* needle, size_t needle_len) {
+    if (start >= len) return false;
+    size_t last = end < len - 1 ? end : len - 1;
+    if (last < start) return false;
+    size_t window = last - start + 1;
+    if (needle_len > window) return false;
+    if (needle_len == 0) return true;
+    size_t last_start = last + 1 - needle_len;
+    return Fold ? find_folded(bytes, start, last_start, needle, needle_len)
+                : find_exact(bytes, start, last_start, needle, needle_len);
+}
+
+}  // namespace
+
+bool looks_like_text(const uint8_t* bytes, size_t len) {
+    if (len < 4) return !any_high_bit(bytes, len);
+    if (len <= 8) {
+        for (size_t i = 0; i < len; ++i) {
+            uint8_t c = bytes[i];
+            if (!((c >= 0x21 && c <= 0x7E) || in_whitespace_set(c))) return false;
+        }
+        return true;
+    }
+    size_t n = len < TEXT_PROBE_LEN ? len : TEXT_PROBE_LEN;
+    if (bytes[0] != 0x00 && bytes[0] != 0xEF && bytes[0] != 0xFF &&  //
+        bytes[1] != 0x00 && bytes[1] != 0xBB && bytes[1] != 0xFE &&  //
+        bytes[2] != 0x00 && bytes[2] != 0xBF && bytes[2] != 0xFE &&  //
+        in_whitespace_set(bytes[3]) && any_high_bit(bytes, n))
+        return false;
+    for (size_t i = 4; i <= 8; ++i)
+        if (bytes[i] == 0 || bytes[i] > 0x7F) return false;
+    return true;
+}
+
+bool xml_root_matches(const uint8_t* bytes, size_t len, const char* root) {
+    if (!looks_like_text(bytes, len) || len == 0) return false;
+    const size_t r = std::strlen(root);
+    // The three needles: '<r ', 'r:r ' and ':r xmlns'.
+    uint8_t needle[2 * 64 + 8];
+    if (r == 0 || r > 64) return false;
+    const size_t last = len - 1 < XML_ROOT_WINDOW ? len - 1 : XML_ROOT_WINDOW;
+    auto search = [&](size_t n) {
+        return n <= last + 1 && find_folded(bytes, 0, last + 1 - n, needle, n);
+    };
+    needle[0] = '<';
+    std::memcpy(needle + 1, root, r);
+    needle[r + 1] = ' ';
+    if (search(r + 2)) return true;
+    std::memcpy(needle, root, r);
+    needle[r] = ':';
+    std::memcpy(needle + r + 1, root, r);
+    needle[2 * r + 1] = ' ';
+    if (search(2 * r + 2)) return true;
+    needle[0] = ':';
+    std::memcpy(needle + 1, root, r);
+    std::memcpy(needle + r + 1, " xmlns", 6);
+    return search(r + 7);
+}
+
+bool range_contains(const uint8_t* bytes, size_t len, size_t start, size_t end,
+                    const uint8_t* needle, size_t needle_len) {
+    return range_search<false>(bytes, len, start, end, needle, needle_len);
+}
+
+bool range_contains_ignore_ascii_case(const uint8_t* bytes, size_t len, size_t start, size_t end,
+                                      const uint8_t* needle, size_t needle_len) {
+    return range_search<true>(bytes, len, start, end, needle, needle_len);
+}
+
+bool prefix_at2_ignore_ascii_case(const uint8_t* bytes, size_t len, const uint8_t* needle,
+                                  size_t needle_len) {
+    if (len < 2) return false;
+    size_t m = needle_len < len - 2 ? needle_len : len - 2;
+    for (size_t i = 0; i < m; ++i)
+        if (ascii_fold(bytes[2 + i]) != ascii_fold(needle[i])) return false;
+    return true;
+}
+
+}  // namespace mime_magic

@@ -1,0 +1,174 @@
+// The check vocabulary: small inline tests over the detection buffer, so that
+// each check reads like one line of a check table:
+//
+//   at(b, 0, "BEGIN:VCARD")                  bytes at an offset
+//   at_any_case(b, 2, "/usr/bin/env node")   same, ASCII case folded
+//   within(b, 15, 360, "\nVERSION:2.0")      whole occurrence inside bytes A..B
+//   within_any_case(b, 0, 2048, "...")
+//   byte_mask(b, 5, 0xF8, 0x70)              (byte N & M) == V
+//   text(b)                                  the text heuristic
+//   xml_root(b, "svg"), xml_root(b, "svg", "http://www.w3.org/2000/svg")
+//   pattern(b, Pat::TextHtml1), pattern_over(b, Pat::ImageXTga1, 8)
+//   u16le(b, N), u32le(b, N), u16be(b, N), u32be(b, N)   words (0 past the end)
+//
+// and &&, ||, ! for and, or, not (left to right, short-circuit). Byte strings
+// are string literals (mind that "\x1F" "A" needs the split: C++ hex escapes are
+// greedy) or "1F 8B"_hex.
+//
+// Every test is bounds-checked against the buffer length, so a test reaching
+// past the end is simply false; in the detector the length is always 131072.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "patterns.h"
+#include "shared_tests.h"
+#include "zero_tail.h"
+
+namespace mime_magic {
+
+struct Buf {
+    const uint8_t* p;
+    size_t n;
+    // Every byte from index z to n-1 is 00 (z == n when nothing is known).
+    // Tests use it only to skip work whose answer the zeros already decide.
+    size_t z;
+    Buf(const uint8_t* bytes, size_t len) : p(bytes), n(len), z(zero_tail_start(bytes, len)) {}
+    Buf(const uint8_t* bytes, size_t len, size_t zero_from) : p(bytes), n(len), z(zero_from) {}
+};
+
+// A byte string to look for: a string literal (without its terminating NUL)
+// or a compile-time byte array.
+struct Needle {
+    const uint8_t* p;
+    size_t n;
+    template <size_t K>
+    constexpr Needle(const char (&s)[K]) : p(reinterpret_cast<const uint8_t*>(s)), n(K - 1) {}
+    template <size_t K>
+    constexpr Needle(const std::array<uint8_t, K>& a) : p(a.data()), n(K) {}
+    constexpr Needle(const uint8_t* bytes, size_t len) : p(bytes), n(len) {}
+};
+
+namespace detail {
+template <size_t N>
+struct HexLiteral {
+    char s[N];
+    constexpr HexLiteral(const char (&in)[N]) {
+        for (size_t i = 0; i < N; ++i) s[i] = in[i];
+    }
+    constexpr size_t digits() const {
+        size_t c = 0;
+        for (size_t i = 0; i + 1 < N; ++i)
+            if (s[i] != ' ') ++c;
+        return c;
+    }
+};
+constexpr uint8_t hex_value(char c) {
+    return c >= '0' && c <= '9' ? uint8_t(c - '0')
+         : c >= 'A' && c <= 'F' ? uint8_t(c - 'A' + 10)
+         : c >= 'a' && c <= 'f' ? uint8_t(c - 'a' + 10)
+                                : throw "not a hexadecimal digit";
+}
+}  // namespace detail
+
+// "1F 8B"_hex: the bytes written as hexadecimal pairs separated by blanks.
+template <detail::HexLiteral L>
+consteval auto operator""_hex() {
+    static_assert(L.digits() % 2 == 0, "hex literal needs whole bytes");
+    std::array<uint8_t, L.digits() / 2> out{};
+    size_t k = 0;
+    int half = -1;
+    for (char c : L.s) {
+        if (c == ' ' || c == '\0') continue;
+        uint8_t v = detail::hex_value(c);
+        if (half < 0) {
+            half = v;
+        } else {
+            out[k++] = uint8_t(half << 4 | v);
+            half = -1;
+        }
+    }
+    return out;
+}
+
+inline bool at(Buf b, size_t off, Needle s) {
+    return off <= b.n && s.n <= b.n - off && std::memcmp(b.p + off, s.p, s.n) == 0;
+}
+
+inline bool at_any_case(Buf b, size_t off, Needle s) {
+    if (off > b.n || s.n > b.n - off) return false;
+    for (size_t i = 0; i < s.n; ++i)
+        if (ascii_fold(b.p[off + i]) != ascii_fold(s.p[i])) return false;
+    return true;
+}
+
+namespace detail {
+// The last index an occurrence of `s` can end at when every byte from b.z on
+// is 00: its last non-zero byte must lie before b.z. All-zero needles are not
+// limited.
+inline size_t last_useful(Buf b, size_t last, Needle s) {
+    size_t t = 0;
+    while (t < s.n && s.p[s.n - 1 - t] == 0) ++t;
+    if (t == s.n) return last;
+    size_t lim = b.z + t;  // one past the last index an occurrence can reach
+    return lim == 0 ? 0 : (last < lim - 1 ? last : lim - 1);
+}
+}  // namespace detail
+
+// The whole occurrence of `s` lies inside bytes first..last (both inclusive).
+inline bool within(Buf b, size_t first, size_t last, Needle s) {
+    return range_contains(b.p, b.n, first, detail::last_useful(b, last, s), s.p, s.n);
+}
+
+inline bool within_any_case(Buf b, size_t first, size_t last, Needle s) {
+    return range_contains_ignore_ascii_case(b.p, b.n, first, detail::last_useful(b, last, s), s.p,
+                                            s.n);
+}
+
+inline bool byte_mask(Buf b, size_t off, uint8_t mask, uint8_t value) {
+    return off < b.n && (b.p[off] & mask) == value;
+}
+
+inline uint8_t byte_at(Buf b, size_t off) { return off < b.n ? b.p[off] : 0; }
+
+inline uint16_t u16le(Buf b, size_t off) {
+    return uint16_t(byte_at(b, off) | byte_at(b, off + 1) << 8);
+}
+inline uint16_t u16be(Buf b, size_t off) {
+    return uint16_t(byte_at(b, off) << 8 | byte_at(b, off + 1));
+}
+inline uint32_t u32le(Buf b, size_t off) {
+    return uint32_t(u16le(b, off)) | uint32_t(u16le(b, off + 2)) << 16;
+}
+inline uint32_t u32be(Buf b, size_t off) {
+    return uint32_t(u16be(b, off)) << 16 | uint32_t(u16be(b, off + 2));
+}
+
+inline bool text(Buf b) { return looks_like_text(b.p, b.n); }
+
+// The XML root test for root name `root`.
+inline bool xml_root(Buf b, const char* root) { return xml_root_matches(b.p, b.n, root); }
+
+// The XML root test and the namespace text inside bytes 0..2048, any case.
+inline bool xml_root(Buf b, const char* root, Needle ns) {
+    return xml_root_matches(b.p, b.n, root) && within_any_case(b, 0, XML_ROOT_WINDOW, ns);
+}
+
+// A compiled pattern over the whole buffer, over bytes first.. , or over
+// bytes first..last (both inclusive).
+inline bool pattern(Buf b, Pat id) { return pattern_matches(id, b.p, b.n, b.z); }
+inline bool pattern_over(Buf b, Pat id, size_t first) {
+    return first < b.n && pattern_matches(id, b.p + first, b.n - first, b.z > first ? b.z - first : 0);
+}
+inline bool pattern_over(Buf b, Pat id, size_t first, size_t last) {
+    if (first >= b.n) return false;
+    size_t end = last + 1 < b.n ? last + 1 : b.n;
+    if (first >= end) return false;
+    size_t z = b.z > first ? b.z - first : 0;
+    return pattern_matches(id, b.p + first, end - first, z < end - first ? z : end - first);
+}
+
+}  // namespace mime_magic

@@ -1,0 +1,178 @@
+// Test helpers: temporary fixture trees and running the built tarvik-cli.
+#pragma once
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace testsupport {
+
+// A fresh directory under $TMPDIR (or /tmp), removed with all its content at
+// the end of the scope (permissions are restored first so nothing is left).
+class TempDir {
+public:
+    TempDir() {
+        const char* base = std::getenv("TMPDIR");
+        std::string tmpl = std::string(base && *base ? base : "/tmp") + "/tarvik-test-XXXXXX";
+        std::vector<char> buf(tmpl.begin(), tmpl.end());
+        buf.push_back('\0');
+        if (!::mkdtemp(buf.data())) throw std::runtime_error("mkdtemp failed");
+        path_ = buf.data();
+    }
+    ~TempDir() { remove_tree(path_); }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string operator/(const std::string& rel) const { return path_ + "/" + rel; }
+
+    static void remove_tree(const std::string& p) {
+        struct stat st;
+        if (::lstat(p.c_str(), &st) != 0) return;
+        if (S_ISDIR(st.st_mode)) {
+            ::chmod(p.c_str(), 0700);
+            if (DIR* d = ::opendir(p.c_str())) {
+                std::vector<std::string> names;
+                while (dirent* e = ::readdir(d)) {
+                    std::string n = e->d_name;
+                    if (n != "." && n != "..") names.push_back(n);
+                }
+                ::closedir(d);
+                for (auto& n : names) remove_tree(p + "/" + n);
+            }
+            ::rmdir(p.c_str());
+        } else {
+            ::unlink(p.c_str());
+        }
+    }
+
+private:
+    std::string path_;
+};
+
+// Writes `content` to `path`, creating or truncating the file.
+inline void write_file(const std::string& path, const std::string& content) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) throw std::runtime_error("cannot create " + path + ": " + std::strerror(errno));
+    size_t off = 0;
+    while (off < content.size()) {
+        ssize_t w = ::write(fd, content.data() + off, content.size() - off);
+        if (w < 0) {
+            ::close(fd);
+            throw std::runtime_error("cannot write " + path);
+        }
+        off += size_t(w);
+    }
+    ::close(fd);
+}
+
+inline void make_dir(const std::string& path) {
+    if (::mkdir(path.c_str(), 0755) != 0 && errno != EEXIST)
+        throw std::runtime_error("cannot mkdir " + path);
+}
+
+// `mkdir -p` for the directories of a relative path below `base`.
+inline void make_dirs(const std::string& base, const std::string& rel) {
+    std::string cur = base;
+    size_t start = 0;
+    while (start < rel.size()) {
+        size_t slash = rel.find('/', start);
+        std::string part = rel.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
+        if (!part.empty()) {
+            cur += "/" + part;
+            make_dir(cur);
+        }
+        if (slash == std::string::npos) break;
+        start = slash + 1;
+    }
+}
+
+struct RunResult {
+    int status = -1;  // exit status, or 128 + signal
+    std::string out;
+    std::string err;
+};
+
+struct RunOptions {
+    std::string cwd;                 // empty: the current directory
+    bool close_stdout = false;       // start with descriptor 1 closed
+    bool close_stderr = false;       // start with descriptor 2 closed
+    bool stdout_reader_gone = false; // stdout is a pipe whose reader has exited
+};
+
+// Runs `argv` (argv[0] is the program path) and collects its output.
+inline RunResult run(const std::vector<std::string>& argv, const RunOptions& opt = {}) {
+    int out_pipe[2], err_pipe[2];
+    if (::pipe(out_pipe) != 0 || ::pipe(err_pipe) != 0) throw std::runtime_error("pipe failed");
+    posix_spawn_file_actions_t fa;
+    posix_spawn_file_actions_init(&fa);
+    posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
+    if (opt.close_stdout) {
+        posix_spawn_file_actions_addclose(&fa, 1);
+    } else {
+        posix_spawn_file_actions_adddup2(&fa, out_pipe[1], 1);
+    }
+    if (opt.close_stderr) {
+        posix_spawn_file_actions_addclose(&fa, 2);
+    } else {
+        posix_spawn_file_actions_adddup2(&fa, err_pipe[1], 2);
+    }
+    posix_spawn_file_actions_addclose(&fa, out_pipe[0]);
+    posix_spawn_file_actions_addclose(&fa, err_pipe[0]);
+    posix_spawn_file_actions_addclose(&fa, out_pipe[1]);
+    posix_spawn_file_actions_addclose(&fa, err_pipe[1]);
+    std::string script;
+    std::vector<std::string> args = argv;
+    if (!opt.cwd.empty()) {
+        // Change directory through a shell so that relative paths stay relative.
+        std::vector<std::string> wrapped = {"/bin/sh", "-c", "cd \"$0\" && exec \"$@\"", opt.cwd};
+        wrapped.insert(wrapped.end(), args.begin(), args.end());
+        args = wrapped;
+    }
+    std::vector<char*> cargv;
+    for (auto& a : args) cargv.push_back(a.data());
+    cargv.push_back(nullptr);
+    if (opt.stdout_reader_gone) ::close(out_pipe[0]);
+    pid_t pid;
+    int rc = ::posix_spawn(&pid, cargv[0], &fa, nullptr, cargv.data(), environ);
+    posix_spawn_file_actions_destroy(&fa);
+    ::close(out_pipe[1]);
+    ::close(err_pipe[1]);
+    if (rc != 0) throw std::runtime_error("posix_spawn failed");
+    RunResult r;
+    auto drain = [](int fd, std::string& into) {
+        char buf[65536];
+        ssize_t n;
+        while ((n = ::read(fd, buf, sizeof buf)) > 0 || (n < 0 && errno == EINTR))
+            if (n > 0) into.append(buf, size_t(n));
+        ::close(fd);
+    };
+    if (!opt.stdout_reader_gone) drain(out_pipe[0], r.out);
+    drain(err_pipe[0], r.err);
+    int st = 0;
+    while (::waitpid(pid, &st, 0) < 0 && errno == EINTR) {
+    }
+    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
+    return r;
+}
+
+// Runs the built tarvik-cli with the given arguments.
+inline RunResult run_cli(const std::vector<std::string>& args, const RunOptions& opt = {}) {
+    std::vector<std::string> argv = {TARVIK_CLI_PATH};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return run(argv, opt);
+}
+
+}  // namespace testsupport
