@@ -1,0 +1,15 @@
+#include "tarvik/fatal.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace tarvik {
+
+void broken_invariant(const std::string& message) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "internal error: %s\n", message.c_str());
+    std::fflush(stderr);
+    std::_Exit(101);
+}
+
+}  // namespace tarvik
