@@ -41,13 +41,20 @@ std::optional<std::string_view> detect_mime_from_path(std::string_view path) {
     // open; the read below then fails or returns nothing.
     int fd = ::open(cpath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) return std::nullopt;
+    // The buffer is all zeros between detections: each detection clears again
+    // only the bytes its read wrote, instead of the whole 128 KiB.
     static thread_local uint8_t buffer[MIME_SNIFF_BUFFER_LEN];
-    std::memset(buffer, 0, sizeof buffer);
     // Exactly one read: a short read is not continued, an interrupted one not retried.
     ssize_t got = ::read(fd, buffer, sizeof buffer);
     ::close(fd);
-    if (got <= 0) return std::nullopt;
-    return detect_in_buffer(Buf(buffer, MIME_SNIFF_BUFFER_LEN, zero_tail_start(buffer, size_t(got))));
+    if (got <= 0) {
+        std::memset(buffer, 0, sizeof buffer);  // a failed read may have written anything
+        return std::nullopt;
+    }
+    std::string_view mime =
+        detect_in_buffer(Buf(buffer, MIME_SNIFF_BUFFER_LEN, zero_tail_start(buffer, size_t(got))));
+    std::memset(buffer, 0, size_t(got));
+    return mime;
 }
 
 }  // namespace mime_magic

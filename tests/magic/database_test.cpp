@@ -1,0 +1,150 @@
+// The database table: its counts, its links and its fixed positions.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+
+#include "database.h"
+
+using namespace mime_magic;
+
+namespace {
+
+size_t position_of(std::string_view mime) {
+    for (size_t i = 0; i < kRecordCount; ++i)
+        if (ALL_MIME_CHECKERS[i].mime_type() == mime) return i;
+    return SIZE_MAX;
+}
+
+}  // namespace
+
+TEST(Database, RecordsStringsAndChecks) {
+    std::set<std::string_view> strings;
+    size_t with_check = 0;
+    std::set<CheckFn> distinct_checks;
+    std::map<std::string, size_t> tops;
+    for (const MimeChecker& r : ALL_MIME_CHECKERS) {
+        strings.insert(r.mime_type());
+        if (r.own_check) {
+            ++with_check;
+            distinct_checks.insert(r.own_check);
+        }
+        auto mime = r.mime_type();
+        ASSERT_NE(mime.find('/'), std::string_view::npos) << mime;
+        tops[std::string(mime.substr(0, mime.find('/')))]++;
+    }
+    EXPECT_EQ(strings.size(), 1710u);  // pairwise distinct
+    EXPECT_EQ(with_check, 496u);
+    EXPECT_EQ(distinct_checks.size(), 491u);
+    EXPECT_EQ(tops["application"], 1166u);
+    EXPECT_EQ(tops["audio"], 144u);
+    EXPECT_EQ(tops["text"], 134u);
+    EXPECT_EQ(tops["image"], 115u);
+    EXPECT_EQ(tops["video"], 82u);
+    EXPECT_EQ(tops["model"], 24u);
+    EXPECT_EQ(tops["message"], 20u);
+    EXPECT_EQ(tops["multipart"], 14u);
+    EXPECT_EQ(tops["chemical"], 7u);
+    EXPECT_EQ(tops["font"], 3u);
+    EXPECT_EQ(tops["x-conference"], 1u);
+    EXPECT_EQ(ALL_MIME_CHECKERS[0].mime_type(), "image/x-tga");
+}
+
+TEST(Database, OddStringsAreStoredByteForByte) {
+    EXPECT_NE(position_of("application/vnd.java.hprof "), SIZE_MAX);
+    EXPECT_EQ(position_of("application/vnd.java.hprof"), SIZE_MAX);
+    EXPECT_NE(position_of("application/x-geopackage; version=1.1Or1.0"), SIZE_MAX);
+    EXPECT_NE(position_of("image/x-os2-graphics; charset=binary"), SIZE_MAX);
+    EXPECT_NE(position_of("application/onenote; format=package"), SIZE_MAX);
+}
+
+TEST(Database, ChildLinks) {
+    size_t parents = 0, links = 0, groups = 0, children_without_check = 0;
+    size_t before = 0, after = 0;
+    std::map<uint16_t, size_t> parent_count;
+    for (size_t i = 0; i < kRecordCount; ++i) {
+        const MimeChecker& r = ALL_MIME_CHECKERS[i];
+        EXPECT_EQ(r.has_child_checkers(), !r.child_checkers().empty());
+        if (!r.has_child_checkers()) continue;
+        ++parents;
+        if (!r.own_check) ++groups;
+        for (uint16_t c : r.child_checkers()) {
+            ASSERT_LT(c, kRecordCount);
+            ++links;
+            ++parent_count[c];
+            (c < i ? before : after)++;
+        }
+    }
+    for (auto& [c, n] : parent_count)
+        if (!ALL_MIME_CHECKERS[c].own_check) ++children_without_check;
+    EXPECT_EQ(parents, 84u);
+    EXPECT_EQ(links, 401u);
+    EXPECT_EQ(parent_count.size(), 399u);
+    EXPECT_EQ(kRecordCount - parent_count.size(), 1311u);
+    EXPECT_EQ(groups, 25u);
+    EXPECT_EQ(children_without_check, 156u);
+    EXPECT_EQ(before, 225u);
+    EXPECT_EQ(after, 176u);
+    EXPECT_EQ(parent_count[uint16_t(position_of("text/javascript"))], 2u);
+    EXPECT_EQ(parent_count[uint16_t(position_of("image/svg+xml"))], 2u);  // twice under application/xml
+    auto text_plain = ALL_MIME_CHECKERS[position_of("text/plain")].child_checkers();
+    EXPECT_EQ(text_plain.size(), 97u);
+}
+
+TEST(Database, NoCycleAndDepthAtMostFive) {
+    std::function<size_t(uint16_t, int)> depth = [&](uint16_t i, int guard) -> size_t {
+        if (guard > 10) return 100;  // a cycle
+        size_t d = 0;
+        for (uint16_t c : ALL_MIME_CHECKERS[i].child_checkers()) d = std::max(d, depth(c, guard + 1));
+        return d + 1;
+    };
+    size_t deepest = 0;
+    for (uint16_t i = 0; i < kRecordCount; ++i) deepest = std::max(deepest, depth(i, 0));
+    EXPECT_EQ(deepest, 5u);
+}
+
+TEST(Database, PriorityPositions) {
+    const char* expected[] = {"image/png", "image/gif", "image/jpeg", "application/zip", "application/pdf",
+                              "application/x-dosexec"};
+    for (size_t k = 0; k < 6; ++k) {
+        EXPECT_EQ(ALL_MIME_CHECKERS[PRIORITY_MIME_CHECKERS[k]].mime_type(), expected[k]);
+        EXPECT_EQ(PRIORITY_MIME_CHECKERS[k], position_of(expected[k]));
+    }
+    EXPECT_EQ(ALL_MIME_CHECKERS[1193].own_check, nullptr);
+    EXPECT_FALSE(ALL_MIME_CHECKERS[1193].has_child_checkers());
+}
+
+TEST(Database, SharedChecks) {
+    const std::pair<const char*, const char*> pairs[] = {
+        {"application/vnd.xara", "application/x-xar"},
+        {"application/x-chrome-package", "application/x-chrome-extension"},
+        {"application/x-lzip", "application/lzip"},
+        {"image/x-bpg", "image/bpg"},
+        {"application/x-ole-storage", "application/x-tarvik-msoffice"},
+    };
+    for (auto [first, second] : pairs) {
+        size_t a = position_of(first), b = position_of(second);
+        ASSERT_LT(a, b);
+        EXPECT_NE(ALL_MIME_CHECKERS[a].own_check, nullptr);
+        EXPECT_EQ(ALL_MIME_CHECKERS[a].own_check, ALL_MIME_CHECKERS[b].own_check) << first;
+    }
+}
+
+// Records are visited 2376 times when nothing matches; 904 of the visits run a
+// check of their own.
+TEST(Database, VisitCountsOfAFullWalk) {
+    size_t visits = 0, with_check = 0;
+    std::function<void(uint16_t)> visit = [&](uint16_t i) {
+        ++visits;
+        if (ALL_MIME_CHECKERS[i].own_check) ++with_check;
+        for (uint16_t c : ALL_MIME_CHECKERS[i].child_checkers()) visit(c);
+    };
+    for (uint16_t p : PRIORITY_MIME_CHECKERS) visit(p);
+    EXPECT_EQ(visits, 86u);
+    for (uint16_t i = 0; i < kRecordCount; ++i) visit(i);
+    EXPECT_EQ(visits, 2376u);
+    EXPECT_EQ(with_check, 904u);
+}

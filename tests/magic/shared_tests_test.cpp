@@ -1,0 +1,141 @@
+// The text heuristic, the XML root test and the bounded searches, at every
+// length regime.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "shared_tests.h"
+
+using namespace mime_magic;
+
+namespace {
+
+const uint8_t* u(const std::string& s) { return reinterpret_cast<const uint8_t*>(s.data()); }
+bool text(const std::string& s) { return looks_like_text(u(s), s.size()); }
+bool xml(const std::string& s, const char* root) { return xml_root_matches(u(s), s.size(), root); }
+bool contains(const std::string& s, size_t a, size_t e, const std::string& needle) {
+    return range_contains(u(s), s.size(), a, e, u(needle), needle.size());
+}
+bool contains_any_case(const std::string& s, size_t a, size_t e, const std::string& needle) {
+    return range_contains_ignore_ascii_case(u(s), s.size(), a, e, u(needle), needle.size());
+}
+std::string letters(size_t n) {
+    std::string s;
+    for (size_t i = 0; i < n; ++i) s += char('a' + i % 26);
+    return s;
+}
+
+}  // namespace
+
+TEST(LooksLikeText, ShortInputs) {
+    EXPECT_TRUE(text(""));
+    EXPECT_TRUE(text(std::string(3, '\0')));
+    EXPECT_FALSE(text(std::string("\x80", 1)));
+    EXPECT_FALSE(text(std::string("abc\0", 4)));
+    EXPECT_TRUE(text("abcd"));
+    EXPECT_TRUE(text("a\tb\nc\x0c\r "));
+    EXPECT_FALSE(text("abc\x0b"));  // vertical tab is not white space here
+    EXPECT_FALSE(text("abcdefg\x7f"));
+}
+
+TEST(LooksLikeText, LongInputs) {
+    std::string s = letters(300);
+    EXPECT_TRUE(text(s));
+    std::string t = s;
+    t[6] = '\0';
+    EXPECT_FALSE(text(t));
+    t = s;
+    t[4] = char(0x80);
+    EXPECT_FALSE(text(t));
+    t = s;
+    t[3] = ' ';
+    t[20] = char(0xE9);
+    EXPECT_FALSE(text(t));  // rejection rule
+    t[3] = 'x';
+    EXPECT_TRUE(text(t));
+    t = s;
+    t[3] = ' ';
+    t[200] = char(0xE9);
+    EXPECT_TRUE(text(t));  // past the 128 inspected bytes
+    t = s;
+    t[3] = ' ';
+    t[127] = char(0xE9);
+    EXPECT_FALSE(text(t));  // the last inspected byte
+    // Byte-order marks and zero bytes among bytes 0..2 disable the rejection rule.
+    std::string bom = "\xEF\xBB\xBFhello world \xC3\xA9\xC3\xA9 and more text here";
+    EXPECT_TRUE(text(bom));
+    for (size_t k = 0; k < 3; ++k) {
+        t = s;
+        t[3] = ' ';
+        t[40] = char(0xE9);
+        t[k] = '\0';
+        EXPECT_TRUE(text(t)) << k;
+    }
+    // Bytes 9.. matter only through the rejection rule.
+    t = s;
+    t[9] = '\0';
+    EXPECT_TRUE(text(t));
+    // UTF-16 text of ASCII characters is never text.
+    std::string utf16;
+    for (char c : letters(40)) utf16 += std::string{c, '\0'};
+    EXPECT_FALSE(text(utf16));
+}
+
+TEST(XmlRootMatches, NeedlesAndWindow) {
+    std::string pad = letters(100) + " ";
+    EXPECT_TRUE(xml(pad + "<svg width='1'>", "svg"));
+    EXPECT_TRUE(xml(pad + "<SVG width='1'>", "svg"));
+    EXPECT_TRUE(xml(pad + "<svg:svg xmlns:svg='x'>", "svg"));
+    EXPECT_TRUE(xml(pad + "<x:svg xmlns:x='x'>", "svg"));
+    EXPECT_FALSE(xml(pad + "<svg>", "svg"));
+    EXPECT_FALSE(xml(std::string("abcde\0ghij<svg ", 15), "svg"));  // not text
+    EXPECT_FALSE(xml("", "svg"));
+
+    std::string base(4096, ' ');
+    base.replace(0, 10, "abcdefghij");
+    std::string end_at_2048 = base;
+    end_at_2048.replace(2048 - 4, 5, "<svg ");  // occupies 2044..2048
+    EXPECT_TRUE(xml(end_at_2048, "svg"));
+    std::string end_at_2049 = base;
+    end_at_2049.replace(2045, 5, "<svg ");  // occupies 2045..2049
+    EXPECT_FALSE(xml(end_at_2049, "svg"));
+    // The window shrinks with the input: an occurrence ending at the last byte counts.
+    EXPECT_TRUE(xml("abcdefghij<svg ", "svg"));
+}
+
+TEST(RangeContains, WindowRule) {
+    std::string s(10000, 'x');
+    std::string t = s;
+    t.replace(8192 - 4, 5, "hello");  // ends at 8192
+    EXPECT_TRUE(contains(t, 0, 8192, "hello"));
+    t = s;
+    t.replace(8193 - 4, 5, "hello");  // ends at 8193
+    EXPECT_FALSE(contains(t, 0, 8192, "hello"));
+    t = s;
+    t.replace(31, 5, "hello");
+    EXPECT_FALSE(contains(t, 32, 8192, "hello"));
+    EXPECT_TRUE(contains(t, 31, 35, "hello"));
+    EXPECT_FALSE(contains(t, 31, 34, "hello"));
+    EXPECT_FALSE(contains(t, 10000, 20000, "x"));  // start past the end
+    EXPECT_TRUE(contains(t, 9999, 20000, "x"));    // end past the end is clipped
+    EXPECT_FALSE(contains(t, 36, 30, "x"));        // empty window
+    EXPECT_FALSE(contains(t, 31, 8192, "HELLO"));
+    EXPECT_TRUE(contains_any_case(t, 31, 8192, "HELLO"));
+    // Folding is ASCII only: bytes 0x80 and above must be equal.
+    std::string hi = "ab\xC3\xA9" "cd";
+    EXPECT_TRUE(contains_any_case(hi, 0, 10, "AB\xC3\xA9"));
+    EXPECT_FALSE(contains_any_case(hi, 0, 10, "AB\xC3\x89"));
+    EXPECT_FALSE(contains_any_case("a[b", 0, 10, "{"));  // '[' and '{' differ
+}
+
+TEST(PrefixAt2IgnoreAsciiCase, Lengths) {
+    auto p = [](const std::string& s, const std::string& n) {
+        return prefix_at2_ignore_ascii_case(u(s), s.size(), u(n), n.size());
+    };
+    EXPECT_FALSE(p("a", "node"));
+    EXPECT_TRUE(p("#!", "node"));     // nothing is left to compare
+    EXPECT_TRUE(p("#!NO", "node"));   // the part that fits decides
+    EXPECT_FALSE(p("#!NX", "node"));
+    EXPECT_TRUE(p("#!/usr/bin/NODE x", "/usr/bin/node"));
+}
