@@ -31,5 +31,21 @@ bench: deps
 	@cmake --build $(BUILD) -j $(JOBS) >&2
 	@bench/run-bench $(BUILD)
 
+# libFuzzer targets under ASan+UBSan (clang): FUZZ_SECONDS per target.
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DTARVIK_BUILD_FUZZ=ON -DTARVIK_BUILD_TESTS=OFF >&2
+	@cmake --build build-fuzz -j $(JOBS) --target fuzz_detect fuzz_report >&2
+	@for t in fuzz_detect fuzz_report; do \
+	  mkdir -p build-fuzz/corpus-$$t; \
+	  echo "== $$t for $(FUZZ_SECONDS) s"; \
+	  if ./build-fuzz/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -max_len=140000 -print_final_stats=1 \
+	       -artifact_prefix=build-fuzz/ build-fuzz/corpus-$$t fuzz/seeds > build-fuzz/$$t.log 2>&1; then \
+	    tail -n 6 build-fuzz/$$t.log; \
+	  else \
+	    tail -n 40 build-fuzz/$$t.log; echo "$$t: failure (input saved under build-fuzz/)"; exit 1; \
+	  fi; \
+	done
+
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-fuzz
