@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Whole-tool comparison on the same trees, side by side:
+#   tarvik-cli --format json   against   file --mime-type   and   b3sum --num-threads 1
+# Tree A: /usr/include; tree B: 20,000 generated files of mixed kinds;
+# tree C: one 1 GiB file. Each command runs once to warm the page cache, then
+# is timed over RUNS runs (the best run counts). Peak memory is the maximum
+# resident set size reported by /usr/bin/time.
+set -euo pipefail
+BUILD=${1:-build}
+RUNS=${RUNS:-3}
+CLI="$BUILD/cli/tarvik-cli"
+WORK=$(mktemp -d /tmp/tarvik-compare-XXXXXX)
+trap 'rm -rf "$WORK"' EXIT
+
+for tool in file b3sum /usr/bin/time; do
+  command -v "$tool" >/dev/null || { echo "compare-tools: '$tool' is missing (scripts/install-deps)"; exit 1; }
+done
+
+make_tree_b() {
+  local root=$1 i
+  mkdir -p "$root"
+  python3 - "$root" <<'PY'
+import os, random, struct, sys, zlib, gzip, io, zipfile, shutil
+root = sys.argv[1]
+rng = random.Random(42)
+elf = open('/bin/ls', 'rb').read()
+words = open('/usr/share/dict/words').read().split() if os.path.exists('/usr/share/dict/words') else \
+        ['alpha', 'beta', 'gamma', 'delta', 'epsilon', 'file', 'tree', 'bundle', 'hash', 'text']
+def png(w, h):
+    raw = b''.join(b'\0' + bytes(rng.randrange(256) for _ in range(w * 3)) for _ in range(h))
+    def chunk(t, d): return struct.pack('>I', len(d)) + t + d + struct.pack('>I', zlib.crc32(t + d))
+    return b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', w, h, 8, 2, 0, 0, 0)) + \
+        chunk(b'IDAT', zlib.compress(raw)) + chunk(b'IEND', b'')
+for i in range(20000):
+    d = os.path.join(root, 'd%03d' % (i // 200))
+    os.makedirs(d, exist_ok=True)
+    kind = i % 8
+    p = os.path.join(d, 'f%05d' % i)
+    if kind == 0:
+        data = ' '.join(rng.choice(words) for _ in range(rng.randrange(10, 800))).encode()
+    elif kind == 1:
+        data = elf[: rng.randrange(4096, min(len(elf), 200000))]
+    elif kind == 2:
+        data = png(rng.randrange(4, 40), rng.randrange(4, 40))
+    elif kind == 3:
+        b = io.BytesIO()
+        with zipfile.ZipFile(b, 'w') as z:
+            z.writestr('a.txt', ' '.join(rng.choice(words) for _ in range(200)))
+        data = b.getvalue()
+    elif kind == 4:
+        data = gzip.compress(' '.join(rng.choice(words) for _ in range(300)).encode())
+    elif kind == 5:
+        data = bytes(rng.randrange(256) for _ in range(rng.randrange(1, 16384)))
+    elif kind == 6:
+        data = b''
+    else:
+        data = ('#!/bin/sh\n' + '\n'.join('echo ' + rng.choice(words) for _ in range(50))).encode()
+    open(p, 'wb').write(data)
+PY
+}
+
+# best_of RUNS cmd...: prints "seconds peak_kib" of the fastest run.
+best_of() {
+  local best="" mem="" i t m
+  "$@" >/dev/null 2>&1 || true
+  for ((i = 0; i < RUNS; i++)); do
+    /usr/bin/time -f '%e %M' -o "$WORK/time" "$@" >/dev/null 2>&1 || true
+    read -r t m <"$WORK/time"
+    if [[ -z "$best" ]] || awk "BEGIN{exit !($t < $best)}"; then best=$t; mem=$m; fi
+  done
+  echo "$best $mem"
+}
+
+files_of() { find "$1" -type f -print0; }
+
+compare() {
+  local name=$1 tree=$2
+  local n; n=$(find "$tree" -type f | wc -l)
+  read -r t_tarvik m_tarvik < <(best_of "$CLI" "$tree" --format json)
+  read -r t_file _ < <(best_of sh -c 'find "$1" -type f -print0 | xargs -0 file --mime-type' _ "$tree")
+  read -r t_b3 _ < <(best_of sh -c 'find "$1" -type f -print0 | xargs -0 b3sum --num-threads 1' _ "$tree")
+  local json_kib; json_kib=$(( $("$CLI" "$tree" --format json 2>/dev/null | wc -c) / 1024 ))
+  printf '%-28s %7d files  tarvik %7.2f s  file %7.2f s  b3sum %7.2f s\n' "$name" "$n" "$t_tarvik" "$t_file" "$t_b3"
+  awk -v a="$t_tarvik" -v f="$t_file" -v b="$t_b3" -v m="$m_tarvik" -v j="$json_kib" 'BEGIN {
+    printf "  tarvik/file = %.3f (target <= 0.100)   tarvik/b3sum = %.2f (target <= 2.00)\n", (f > 0 ? a / f : 0), (b > 0 ? a / b : 0);
+    printf "  tarvik peak memory %d KiB, JSON document %d KiB (target: peak < 2 x JSON + report tree)\n", m, j }'
+}
+
+echo "tree A: /usr/include"
+compare "A /usr/include" /usr/include
+echo
+echo "tree B: 20,000 generated files"
+make_tree_b "$WORK/b"
+compare "B generated mixed" "$WORK/b"
+rm -rf "$WORK/b"
+echo
+echo "tree C: one 1 GiB file"
+head -c $((1 << 30)) /dev/urandom >"$WORK/big"
+read -r t_tarvik _ < <(best_of "$CLI" "$WORK/big" --format json)
+read -r t_b3 _ < <(best_of b3sum --num-threads 1 "$WORK/big")
+awk -v a="$t_tarvik" -v b="$t_b3" 'BEGIN {
+  printf "  tarvik %.2f s (%.0f MiB/s)   b3sum --num-threads 1 %.2f s (%.0f MiB/s)   throughput ratio %.2f (target >= 0.90)\n",
+    a, 1024 / a, b, 1024 / b, b / a }'
