@@ -34,8 +34,9 @@ std::optional<AtomicClass> probe_disk_image_trailer(std::string_view path);
 // The MIME-to-class rules.
 std::optional<AtomicClass> classify_by_mime(std::string_view mime);
 
-// Splits "top/sub;params" into top (untrimmed) and sub (cut at ';', trimmed
-// of Unicode White_Space). A MIME type without '/' is a broken invariant.
+// Splits "top/sub;params": the text before the first ';', trimmed of Unicode
+// White_Space at both ends, is split at its first '/' into top and sub (views
+// into `mime`). A MIME type without '/' there is a broken invariant.
 std::pair<std::string_view, std::string_view> split_mime_type(std::string_view mime);
 
 }  // namespace tarvik

@@ -1,0 +1,112 @@
+// The header magic tests and the disk-image trailer probe: the two content
+// tests that come first when a regular file is classed.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+#include "tarvik/assess.h"
+
+namespace tarvik {
+
+namespace {
+
+// True when `header` (of `len` bytes) begins with the `N - 1` bytes of `magic`.
+template <size_t N>
+bool starts_with(const uint8_t* header, size_t len, const char (&magic)[N]) {
+    constexpr size_t m = N - 1;
+    return len >= m && std::memcmp(header, magic, m) == 0;
+}
+
+atomic::StandaloneMacho macho(ArchWord word, Endianness order) {
+    return atomic::StandaloneMacho{word, order, MachoKind::UnknownKind};
+}
+
+// A line feed followed by "-----BEGIN " anywhere in the header.
+bool has_pem_line(const uint8_t* header, size_t len) {
+    static constexpr std::string_view needle = "\n-----BEGIN ";
+    if (len < needle.size()) return false;
+    std::string_view hay(reinterpret_cast<const char*>(header), len);
+    return hay.find(needle) != std::string_view::npos;
+}
+
+// Closes the descriptor it holds when it goes out of scope.
+class FdGuard {
+public:
+    explicit FdGuard(int fd) : fd_(fd) {}
+    ~FdGuard() { ::close(fd_); }
+    FdGuard(const FdGuard&) = delete;
+    FdGuard& operator=(const FdGuard&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+constexpr size_t kTrailerSize = 512;
+
+}  // namespace
+
+std::optional<AtomicClass> sniff_magic(const uint8_t* header, size_t len) {
+    if (header == nullptr || len < 2) return std::nullopt;
+
+    // The rows are tried in this order; the first that matches decides.
+    if (starts_with(header, len, "\xCF\xFA\xED\xFE")) return macho(ArchWord::Bits64, Endianness::Little);
+    if (starts_with(header, len, "\xCE\xFA\xED\xFE")) return macho(ArchWord::Bits32, Endianness::Little);
+    if (starts_with(header, len, "\xFE\xED\xFA\xCF")) return macho(ArchWord::Bits64, Endianness::Big);
+    if (starts_with(header, len, "\xFE\xED\xFA\xCE")) return macho(ArchWord::Bits32, Endianness::Big);
+    if (starts_with(header, len, "\xCA\xFE\xBA\xBE")) return atomic::FatMacho{};
+    if (starts_with(header, len, "\xBE\xBA\xFE\xCA")) return atomic::FatMacho{};
+    if (starts_with(header, len, "bplist00")) return atomic::PropertyList{PlistFormat::Binary};
+    if (starts_with(header, len, "PK\x03\x04")) return atomic::Archive{ArchiveKind::Zip};
+    if (starts_with(header, len, "xar!")) return atomic::Archive{ArchiveKind::Xar};
+    if (starts_with(header, len, "!<arch>\n")) return atomic::Archive{ArchiveKind::Ar};
+    if (starts_with(header, len, "-----BEGIN ")) return atomic::Pem{};
+    if (has_pem_line(header, len)) return atomic::Pem{};
+    if (starts_with(header, len, "<?xml")) return atomic::XmlDescriptor{};
+    if (starts_with(header, len, "#!")) return atomic::Shebang{};
+    if (starts_with(header, len, "\x30\x82")) return atomic::CmsBlob{};
+    if (starts_with(header, len, "FasdUAS")) return atomic::AppleScriptCompiled{};
+    return std::nullopt;
+}
+
+std::optional<AtomicClass> probe_disk_image_trailer(std::string_view path) {
+    // A path holding a NUL byte cannot be handed to the operating system.
+    if (path.find('\0') != std::string_view::npos) return std::nullopt;
+    const std::string cpath(path);
+
+    // Non-blocking, so that a FIFO put in the file's place cannot hang the open
+    // or the read; no controlling terminal is ever acquired.
+    int fd = ::open(cpath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return std::nullopt;
+    FdGuard guard(fd);
+
+    struct stat st;
+    if (::fstat(fd, &st) != 0) return std::nullopt;
+    const off_t size = st.st_size;
+    const off_t start = size >= off_t(kTrailerSize) ? size - off_t(kTrailerSize) : 0;
+    if (::lseek(fd, start, SEEK_SET) == off_t(-1)) return std::nullopt;
+
+    char buf[kTrailerSize];
+    size_t got = 0;
+    while (got < kTrailerSize) {
+        ssize_t r = ::read(fd, buf + got, kTrailerSize - got);
+        if (r < 0) {
+            if (errno == EINTR) continue;
+            return std::nullopt;
+        }
+        if (r == 0) break;
+        got += size_t(r);
+    }
+
+    // The UDIF trailer block begins "koly"; it is looked for anywhere in the
+    // bytes read, not only where the block would start.
+    if (std::string_view(buf, got).find("koly") != std::string_view::npos)
+        return atomic::Archive{ArchiveKind::DiskImage};
+    return std::nullopt;
+}
+
+}  // namespace tarvik
