@@ -330,7 +330,7 @@ bool check_application_x_foxmail(Buf b) {
 bool check_application_x_geopackage(Buf b) { return sqlite_header(b) && at(b, 68, "GPKG"); }
 
 // "application/x-geopackage; version=1.1Or1.0"
-bool check_application_x_geopackage__version_1_1(Buf b) {
+bool check_application_x_geopackage__version_1_1Or1_0(Buf b) {
     return sqlite_header(b) && at(b, 68, "GP10");
 }
 
@@ -547,7 +547,7 @@ bool check_application_x_msdownload_format_pe(Buf b) {
 bool check_application_x_msdownload_format_pe_arm7(Buf b) { return pe_machine(b, 0xC4, 0x01); }
 
 // "application/x-msdownload;format=pe-armLE"
-bool check_application_x_msdownload_format_pe_arm(Buf b) { return pe_machine(b, 0xC0, 0x01); }
+bool check_application_x_msdownload_format_pe_armLE(Buf b) { return pe_machine(b, 0xC0, 0x01); }
 
 // "application/x-msdownload;format=pe-itanium"
 bool check_application_x_msdownload_format_pe_itanium(Buf b) { return pe_machine(b, 0x00, 0x02); }
