@@ -532,9 +532,10 @@ TEST(AppXChecks, MachO) {
             EXPECT_FALSE(run(k.check, {{0, m}, {12, be}})) << int(k.t);
         }
         // Every other kind's value fails.
-        for (const auto& o : kinds)
-            if (o.t != k.t)
+        for (const auto& o : kinds) {
+            if (o.t == k.t) continue;
                 EXPECT_FALSE(run(k.check, {{0, little[1]}, {12, std::string{char(o.t), 0, 0, 0}}}));
+        }
         // A fat header is no thin kind.
         EXPECT_FALSE(run(k.check, {{0, H("CA FE BA BE")}, {12, be}}));
         // A high byte in the word fails.
@@ -603,8 +604,10 @@ TEST(AppXChecks, PortableExecutable) {
         EXPECT_FALSE(run(k.check, {{0, "MZ"}, {176, sig + m}})) << k.machine;
         EXPECT_FALSE(run(k.check, {{0, "MZ"}, {208, sig + m}})) << k.machine;
         EXPECT_FALSE(run(k.check, {{0, "MZ"}, {128, "PE" + m}})) << k.machine;
-        for (const auto& o : kinds)
-            if (o.check != k.check) EXPECT_FALSE(run(k.check, {{128, sig + H(o.machine)}})) << k.machine;
+        for (const auto& o : kinds) {
+            if (o.check == k.check) continue;
+            EXPECT_FALSE(run(k.check, {{128, sig + H(o.machine)}})) << k.machine;
+        }
     }
 }
 
@@ -664,8 +667,10 @@ TEST(AppXChecks, Sqlite) {
         EXPECT_FALSE(run(k.check, {{0, "SQLite format 3x"}, {68, H(k.id)}})) << k.id;
         EXPECT_FALSE(run(k.check, {{0, SQL}, {69, H(k.id)}})) << k.id;
         EXPECT_FALSE(run(k.check, {{68, H(k.id)}})) << k.id;
-        for (const auto& o : kinds)
-            if (o.check != k.check) EXPECT_FALSE(run(k.check, {{0, SQL}, {68, H(o.id)}})) << k.id;
+        for (const auto& o : kinds) {
+            if (o.check == k.check) continue;
+            EXPECT_FALSE(run(k.check, {{0, SQL}, {68, H(o.id)}})) << k.id;
+        }
     }
     EXPECT_TRUE(run(check_application_x_sqlite3, {{0, SQL}}));
     EXPECT_TRUE(run(check_application_x_sqlite3, {{0, SQL}, {68, "GPKG"}}));
@@ -716,8 +721,10 @@ TEST(AppXChecks, BerkeleyDb) {
         // The version in the other byte order from the magic fails.
         std::string mixed = H(v.le).substr(0, 4) + H(v.be).substr(4);
         EXPECT_FALSE(run(v.check, {{12, mixed}})) << v.le;
-        for (const auto& o : versions)
-            if (o.check != v.check) EXPECT_FALSE(run(v.check, {{12, H(o.le)}})) << v.le;
+        for (const auto& o : versions) {
+            if (o.check == v.check) continue;
+            EXPECT_FALSE(run(v.check, {{12, H(o.le)}})) << v.le;
+        }
     }
 }
 
@@ -736,11 +743,12 @@ TEST(AppXChecks, Stata) {
         EXPECT_TRUE(run(v.check, {{0, open + "<byteorder>"}})) << v.release;
         EXPECT_FALSE(run(v.check, {{1, open}})) << v.release;
         EXPECT_FALSE(run(v.check, {{0, open.substr(0, open.size() - 1)}})) << v.release;
-        for (const auto& o : versions)
-            if (o.check != v.check)
+        for (const auto& o : versions) {
+            if (o.check == v.check) continue;
                 EXPECT_FALSE(run(v.check, {{0, std::string("<stata_dta><header><release>") + o.release +
                                                    "</release>"}}))
                     << v.release;
+        }
         EXPECT_TRUE(run(check_application_x_stata_dta, {{0, open}}));
     }
     EXPECT_TRUE(run(check_application_x_stata_dta, {{0, "<stata_dta>"}}));
