@@ -907,6 +907,12 @@ TEST(AppXDetect, FamiliesResolveToTheMostSpecificType) {
         {"lzip short", {{0, "LZIP"}}, 4, "application/x-lzip"},
         {"chrome", {{0, "Cr24" + H("02 00 00 00")}}, 16, "application/x-chrome-package"},
         {"dex 4 bytes", {{0, H("64 65 78 0A")}}, 4, "application/x-dex"},
+        // The bzip2 search is not anchored: plain text that mentions a bzip2
+        // stream header is taken for one, since bzip2 stands before text/plain.
+        {"text naming BZh9", {{0, "See the header BZh9 of the stream.\n"}}, 35, "application/x-bzip2"},
+        {"bare office package", {{0, H("50 4B 03 04 14 00 06 00 08 00")}, {26, H("13 00 00 00")},
+                                 {30, "[Content_Types].xml"}}, 200, "application/x-tarvik-ooxml"},
+        {"ole storage", {{0, H("D0 CF 11 E0 A1 B1 1A E1")}}, 512, "application/x-ole-storage"},
     };
     for (const auto& w : wants) EXPECT_EQ(detect(w.puts, w.len), w.mime) << w.what;
 }
