@@ -47,7 +47,11 @@ inline std::span<const uint16_t> MimeChecker::child_checkers() const {
 // in array order, then the checker itself.
 std::optional<std::string_view> match_checker_tree(const MimeChecker& checker, Buf b);
 
-// The priority pass, then the full walk, then the fallback.
-std::string_view detect_in_buffer(Buf b);
+// The priority pass, then the full walk, then the fallback. `zero_from` is
+// where the buffer's run of trailing zeros is known to start at the latest
+// (the number of bytes read). With `shortcuts` off, nothing is known about the
+// zero tail and no work is shared between checks: the plain evaluation, for
+// equivalence tests.
+std::string_view detect_in_buffer(Buf b, size_t zero_from, bool shortcuts = true);
 
 }  // namespace mime_magic

@@ -18,20 +18,33 @@ std::optional<std::string_view> match_checker_tree(const MimeChecker& checker, B
     return std::nullopt;
 }
 
-std::string_view detect_in_buffer(Buf b) {
+namespace {
+std::string_view walk(Buf b);
+}  // namespace
+
+std::string_view detect_in_buffer(Buf b, size_t zero_from, bool shortcuts) {
+    if (!shortcuts) return walk(b);
+    DetectionContext ctx{b.p, b.n, zero_tail_start(b.p, zero_from < b.n ? zero_from : b.n), {}};
+    DetectionScope scope(ctx);
+    return walk(b);
+}
+
+namespace {
+std::string_view walk(Buf b) {
     for (uint16_t pos : PRIORITY_MIME_CHECKERS)
         if (auto hit = match_checker_tree(ALL_MIME_CHECKERS[pos], b)) return *hit;
     for (const MimeChecker& checker : ALL_MIME_CHECKERS)
         if (auto hit = match_checker_tree(checker, b)) return *hit;
     return FALLBACK_MIME_TYPE;
 }
+}  // namespace
 
 std::string_view detect_mime_from_bytes(const unsigned char* data, std::size_t len) {
     static thread_local uint8_t buffer[MIME_SNIFF_BUFFER_LEN];
     size_t n = len < MIME_SNIFF_BUFFER_LEN ? len : MIME_SNIFF_BUFFER_LEN;
     std::memcpy(buffer, data, n);
     std::memset(buffer + n, 0, MIME_SNIFF_BUFFER_LEN - n);
-    return detect_in_buffer(Buf(buffer, MIME_SNIFF_BUFFER_LEN, zero_tail_start(buffer, n)));
+    return detect_in_buffer(Buf(buffer, MIME_SNIFF_BUFFER_LEN), n);
 }
 
 std::optional<std::string_view> detect_mime_from_path(std::string_view path) {
@@ -51,8 +64,7 @@ std::optional<std::string_view> detect_mime_from_path(std::string_view path) {
         std::memset(buffer, 0, sizeof buffer);  // a failed read may have written anything
         return std::nullopt;
     }
-    std::string_view mime =
-        detect_in_buffer(Buf(buffer, MIME_SNIFF_BUFFER_LEN, zero_tail_start(buffer, size_t(got))));
+    std::string_view mime = detect_in_buffer(Buf(buffer, MIME_SNIFF_BUFFER_LEN), size_t(got));
     std::memset(buffer, 0, size_t(got));
     return mime;
 }

@@ -133,4 +133,41 @@ bool prefix_at2_ignore_ascii_case(const uint8_t* bytes, size_t len, const uint8_
     return true;
 }
 
+void XmlRootIndex::build(const uint8_t* bytes, size_t len) {
+    built_ = true;
+    text_ = len != 0 && looks_like_text(bytes, len);
+    if (!text_) return;
+    last_ = len - 1 < XML_ROOT_WINDOW ? len - 1 : XML_ROOT_WINDOW;
+    for (size_t i = 0; i <= last_; ++i) {
+        if (bytes[i] == '<') lt_[n_lt_++] = uint16_t(i);
+        else if (bytes[i] == ':') colon_[n_colon_++] = uint16_t(i);
+    }
+}
+
+bool XmlRootIndex::matches(const uint8_t* bytes, size_t len, const char* root) {
+    if (!built_) build(bytes, len);
+    if (!text_) return false;
+    const size_t r = std::strlen(root);
+    auto same = [&](size_t at, const char* s, size_t n) {  // folded compare inside the window
+        if (at + n - 1 > last_) return false;
+        for (size_t k = 0; k < n; ++k)
+            if (ascii_fold(bytes[at + k]) != ascii_fold(uint8_t(s[k]))) return false;
+        return true;
+    };
+    // '<' root ' '
+    for (uint16_t i = 0; i < n_lt_; ++i) {
+        size_t p = lt_[i];
+        if (same(p + 1, root, r) && same(p + 1 + r, " ", 1)) return true;
+    }
+    for (uint16_t i = 0; i < n_colon_; ++i) {
+        size_t q = colon_[i];
+        // root ':' root ' '
+        if (q >= r && same(q - r, root, r) && same(q + 1, root, r) && same(q + 1 + r, " ", 1))
+            return true;
+        // ':' root ' xmlns'
+        if (same(q + 1, root, r) && same(q + 1 + r, " xmlns", 6)) return true;
+    }
+    return false;
+}
+
 }  // namespace mime_magic

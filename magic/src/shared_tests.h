@@ -23,4 +23,22 @@ bool range_contains_ignore_ascii_case(const uint8_t* bytes, size_t len, size_t s
 bool prefix_at2_ignore_ascii_case(const uint8_t* bytes, size_t len, const uint8_t* needle,
                                   size_t needle_len);
 
+// The XML root test with its work shared across the many XML checks of one
+// detection: the text heuristic and the positions of '<' and ':' inside the
+// window are found once, and each root name is then compared at those
+// positions only. Same answers as xml_root_matches.
+class XmlRootIndex {
+public:
+    bool matches(const uint8_t* bytes, size_t len, const char* root);
+
+private:
+    void build(const uint8_t* bytes, size_t len);
+    bool built_ = false;
+    bool text_ = false;
+    size_t last_ = 0;  // the window is bytes 0..last_
+    uint16_t n_lt_ = 0, n_colon_ = 0;
+    uint16_t lt_[XML_ROOT_WINDOW + 1];
+    uint16_t colon_[XML_ROOT_WINDOW + 1];
+};
+
 }  // namespace mime_magic

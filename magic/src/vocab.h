@@ -30,15 +30,50 @@
 
 namespace mime_magic {
 
+// The bytes a check looks at: in the detector always the 131072-byte buffer.
+// Two words, so that it travels in registers to every check.
 struct Buf {
     const uint8_t* p;
     size_t n;
-    // Every byte from index z to n-1 is 00 (z == n when nothing is known).
-    // Tests use it only to skip work whose answer the zeros already decide.
-    size_t z;
-    Buf(const uint8_t* bytes, size_t len) : p(bytes), n(len), z(zero_tail_start(bytes, len)) {}
-    Buf(const uint8_t* bytes, size_t len, size_t zero_from) : p(bytes), n(len), z(zero_from) {}
+    constexpr Buf(const uint8_t* bytes, size_t len) : p(bytes), n(len) {}
 };
+
+// What one detection knows about its buffer beyond the bytes: where the run
+// of zeros at its end starts, and the work the XML root tests share. Checks
+// use it only to skip work whose answer is already decided; a Buf that is not
+// the detection's buffer (another span, a test's own bytes) gets the plain
+// evaluation.
+struct DetectionContext {
+    const uint8_t* p;
+    size_t n;
+    size_t z;  // every byte from index z to n-1 is 00
+    XmlRootIndex xml;
+};
+
+inline thread_local DetectionContext* current_detection = nullptr;
+
+// Makes `ctx` the current detection's context for the scope's lifetime.
+class DetectionScope {
+public:
+    explicit DetectionScope(DetectionContext& ctx) : saved_(current_detection) { current_detection = &ctx; }
+    ~DetectionScope() { current_detection = saved_; }
+    DetectionScope(const DetectionScope&) = delete;
+    DetectionScope& operator=(const DetectionScope&) = delete;
+
+private:
+    DetectionContext* saved_;
+};
+
+inline const DetectionContext* context_of(Buf b) {
+    const DetectionContext* c = current_detection;
+    return c && c->p == b.p && c->n == b.n ? c : nullptr;
+}
+
+// Where the zero tail of `b` starts, as far as the detection knows (n: unknown).
+inline size_t zero_from(Buf b) {
+    const DetectionContext* c = context_of(b);
+    return c ? c->z : b.n;
+}
 
 // A byte string to look for: a string literal (without its terminating NUL)
 // or a compile-time byte array.
@@ -113,7 +148,7 @@ inline size_t last_useful(Buf b, size_t last, Needle s) {
     size_t t = 0;
     while (t < s.n && s.p[s.n - 1 - t] == 0) ++t;
     if (t == s.n) return last;
-    size_t lim = b.z + t;  // one past the last index an occurrence can reach
+    size_t lim = zero_from(b) + t;  // one past the last index an occurrence can reach
     return lim == 0 ? 0 : (last < lim - 1 ? last : lim - 1);
 }
 }  // namespace detail
@@ -150,24 +185,30 @@ inline uint32_t u32be(Buf b, size_t off) {
 inline bool text(Buf b) { return looks_like_text(b.p, b.n); }
 
 // The XML root test for root name `root`.
-inline bool xml_root(Buf b, const char* root) { return xml_root_matches(b.p, b.n, root); }
+inline bool xml_root(Buf b, const char* root) {
+    if (DetectionContext* c = current_detection; c && c->p == b.p && c->n == b.n)
+        return c->xml.matches(b.p, b.n, root);
+    return xml_root_matches(b.p, b.n, root);
+}
 
 // The XML root test and the namespace text inside bytes 0..2048, any case.
 inline bool xml_root(Buf b, const char* root, Needle ns) {
-    return xml_root_matches(b.p, b.n, root) && within_any_case(b, 0, XML_ROOT_WINDOW, ns);
+    return xml_root(b, root) && within_any_case(b, 0, XML_ROOT_WINDOW, ns);
 }
 
 // A compiled pattern over the whole buffer, over bytes first.. , or over
 // bytes first..last (both inclusive).
-inline bool pattern(Buf b, Pat id) { return pattern_matches(id, b.p, b.n, b.z); }
+inline bool pattern(Buf b, Pat id) { return pattern_matches(id, b.p, b.n, zero_from(b)); }
 inline bool pattern_over(Buf b, Pat id, size_t first) {
-    return first < b.n && pattern_matches(id, b.p + first, b.n - first, b.z > first ? b.z - first : 0);
+    size_t zf = zero_from(b);
+    return first < b.n && pattern_matches(id, b.p + first, b.n - first, zf > first ? zf - first : 0);
 }
 inline bool pattern_over(Buf b, Pat id, size_t first, size_t last) {
     if (first >= b.n) return false;
     size_t end = last + 1 < b.n ? last + 1 : b.n;
     if (first >= end) return false;
-    size_t z = b.z > first ? b.z - first : 0;
+    size_t zf = zero_from(b);
+    size_t z = zf > first ? zf - first : 0;
     return pattern_matches(id, b.p + first, end - first, z < end - first ? z : end - first);
 }
 

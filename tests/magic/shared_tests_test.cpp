@@ -2,6 +2,7 @@
 // length regime.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -138,4 +139,21 @@ TEST(PrefixAt2IgnoreAsciiCase, Lengths) {
     EXPECT_TRUE(p("#!NO", "node"));   // the part that fits decides
     EXPECT_FALSE(p("#!NX", "node"));
     EXPECT_TRUE(p("#!/usr/bin/NODE x", "/usr/bin/node"));
+}
+
+// The shared XML root search gives the answers of the plain one.
+TEST(XmlRootIndex, SameAnswersAsThePlainTest) {
+    std::mt19937 rng(5);
+    const std::vector<std::string> atoms = {"<", ":", " ", "svg", "SVG", "s", "v", "g", " xmlns", "x",
+                                            "html", "<html ", "svg:svg ", ":svg xmlns", "\n", "\xE9", "a"};
+    const char* roots[] = {"svg", "html", "s", "x", "MD_metadata"};
+    for (int round = 0; round < 400; ++round) {
+        size_t len = std::uniform_int_distribution<size_t>(0, 2200)(rng);
+        std::string s = round % 3 ? "abcdefghij" : "";
+        while (s.size() < len) s += atoms[rng() % atoms.size()];
+        if (round % 5 == 0 && s.size() > 2044) s.replace(2044, 5, "<svg ");
+        mime_magic::XmlRootIndex index;
+        for (const char* r : roots)
+            ASSERT_EQ(index.matches(u(s), s.size(), r), xml(s, r)) << round << " " << r;
+    }
 }
