@@ -50,6 +50,11 @@ bool ooxml_package(Buf b, Needle part) {
     return false;
 }
 
+// The namespace half of "XML root 'r', namespace 'u'", for rows that name one
+// root in several alternatives: the root test runs once and its answer is
+// shared, since every alternative needs it.
+bool xml_ns(Buf b, Needle uri) { return within_any_case(b, 0, XML_ROOT_WINDOW, uri); }
+
 }  // namespace
 
 // "application/vnd.adobe.indesign-idml-package"
@@ -102,9 +107,9 @@ bool check_application_vnd_garmin_tcx_xml(Buf b) {
 
 // "application/vnd.google-earth.kml+xml"
 bool check_application_vnd_google_earth_kml_xml(Buf b) {
-    return xml_root(b, "kml") || xml_root(b, "kml", ns::kOgcKml22) ||
-           xml_root(b, "kml", ns::kGoogleKml20) || xml_root(b, "kml", ns::kGoogleKml21) ||
-           xml_root(b, "kml", ns::kGoogleKml22);
+    const bool kml = xml_root(b, "kml");
+    return kml || (kml && xml_ns(b, ns::kOgcKml22)) || (kml && xml_ns(b, ns::kGoogleKml20)) ||
+           (kml && xml_ns(b, ns::kGoogleKml21)) || (kml && xml_ns(b, ns::kGoogleKml22));
 }
 
 // "application/vnd.iccprofile"
@@ -112,7 +117,8 @@ bool check_application_vnd_iccprofile(Buf b) { return at(b, 36, "acsp"); }
 
 // "application/vnd.iptc.g2.newsmessage+xml"
 bool check_application_vnd_iptc_g2_newsmessage_xml(Buf b) {
-    return xml_root(b, "newsMessage") || xml_root(b, "newsMessage", ns::kIptcNar);
+    const bool news = xml_root(b, "newsMessage");
+    return news || (news && xml_ns(b, ns::kIptcNar));
 }
 
 // "application/vnd.isac.fcs"
@@ -229,7 +235,8 @@ bool check_application_vnd_ms_powerpoint(Buf b) {
 
 // "application/vnd.ms-spreadsheetml"
 bool check_application_vnd_ms_spreadsheetml(Buf b) {
-    return xml_root(b, "Workbook", ns::kSpreadsheetMl2003) || xml_root(b, "Workbook");
+    const bool workbook = xml_root(b, "Workbook");
+    return (workbook && xml_ns(b, ns::kSpreadsheetMl2003)) || workbook;
 }
 
 // "application/vnd.ms-tnef"
@@ -242,7 +249,8 @@ bool check_application_vnd_ms_word2006ml(Buf b) {
 
 // "application/vnd.ms-wordml"
 bool check_application_vnd_ms_wordml(Buf b) {
-    return xml_root(b, "wordDocument", ns::kWordMl2003) || xml_root(b, "wordDocument");
+    const bool word = xml_root(b, "wordDocument");
+    return (word && xml_ns(b, ns::kWordMl2003)) || word;
 }
 
 // "application/vnd.ms-works"
@@ -343,8 +351,9 @@ bool check_application_vnd_oasis_opendocument_spreadsheet_template(Buf b) {
 
 // "application/vnd.oasis.opendocument.tarvik.flat.document"
 bool check_application_vnd_oasis_opendocument_tarvik_flat_document(Buf b) {
-    return xml_root(b, "document", ns::kOdfOffice) || xml_root(b, "office", ns::kOpenOffice2009) ||
-           xml_root(b, "document", ns::kOpenOffice2009);
+    const bool document = xml_root(b, "document");
+    return (document && xml_ns(b, ns::kOdfOffice)) || xml_root(b, "office", ns::kOpenOffice2009) ||
+           (document && xml_ns(b, ns::kOpenOffice2009));
 }
 
 // "application/vnd.oasis.opendocument.text"
