@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "checks.h"
+#include "database.h"
 #include "mime_magic/mime_magic.h"
 
 namespace mime_magic::checks::vendor_ns {
@@ -37,7 +38,6 @@ namespace {
 
 using namespace mime_magic;
 namespace ns = mime_magic::checks::vendor_ns;
-using CheckFn = bool (*)(Buf);
 
 constexpr size_t kLen = 131072;
 
@@ -965,6 +965,22 @@ TEST(VendorDetect, SignaturesAndOrder) {
     EXPECT_EQ(detect(wp), "application/vnd.wordperfect;version=5.1");
     EXPECT_EQ(detect(hex("FF 57 50 43 10 00 00 00 01 0A 02 01 00 00 00 00")),
               "application/vnd.wordperfect;version=6.x");
+    // No version child holds: the parent answers.
+    EXPECT_EQ(detect(hex("FF 57 50 43 10 00 00 00 01 0A 03 00 00 00 00 00")),
+              "application/vnd.wordperfect");
+}
+
+TEST(VendorDetect, XarSharesTheXaraCheck) {
+    const MimeChecker* xar = nullptr;
+    for (const MimeChecker& r : ALL_MIME_CHECKERS)
+        if (r.mime_type() == "application/x-xar") xar = &r;
+    ASSERT_NE(xar, nullptr);
+    auto yes = image({{0, "xar!"}});
+    auto no = image({{0, "xar?"}});
+    EXPECT_TRUE(xar->check(Buf(yes.data(), yes.size())));
+    EXPECT_FALSE(xar->check(Buf(no.data(), no.size())));
+    // The Xara record stands earlier in the walk and answers for both.
+    EXPECT_EQ(detect(std::string("xar!\0\x1C\0\x01", 8)), "application/vnd.xara");
 }
 
 }  // namespace
