@@ -85,7 +85,9 @@ TEST(TextChecks, Html) {
         {"<HTML LF at 100", f, false, {{100, "<HTML\n"}}},
         // Steps 5 and 6: two separate windows for '<html'.
         {"<html LF at 124", f, true, {{124, "<html\n"}}},
+        {"<html LF at 125", f, false, {{125, "<html\n"}}},
         {"<html LF at 126", f, false, {{126, "<html\n"}}},
+        {"<html LF at 127", f, false, {{127, "<html\n"}}},
         {"<html LF at 128", f, true, {{128, "<html\n"}}},
         {"<html ending at 8192", f, true, {{8188, "<html\n"}}},
         {"<html ending at 8193", f, false, {{8189, "<html\n"}}},
@@ -99,6 +101,7 @@ TEST(TextChecks, Iso19139) {
     expect_rows({
         {"<MD_metadata ", f, true, {{0, head + "<MD_metadata xmlns=\"x\">"}}},
         {"prefixed root with xmlns", f, true, {{0, head + "<gmd:MD_metadata xmlns:gmd=\"x\">"}}},
+        {"doubled name without any '<'", f, true, {{0, "abcdefghi MD_metadata:MD_metadata x"}}},
         {"prefixed root alone", f, false, {{0, head + "<gmd:MD_metadata>"}}},
         {"any case", f, true, {{0, head + "<md_METADATA x=\"1\">"}}},
         {"needle ends at 2048", f, true, {{0, head}, {2036, "<MD_metadata "}}},
