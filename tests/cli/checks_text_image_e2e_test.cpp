@@ -58,11 +58,14 @@ TEST(ChecksTextImageE2E, MimeTypeAndClass) {
         const std::string path = dir / s.name;
         write_file(path, s.content);
         const auto r = run_cli({"--format", "json", path});
-        if (r.out.empty() || r.out[0] != '{') GTEST_SKIP() << "the JSON form is not there yet";
+        if (r.out.empty() || r.out[0] != '{') {
+            GTEST_SKIP() << "the JSON form is not there yet";
+        }
         EXPECT_EQ(r.status, 0);
         EXPECT_NE(r.out.find("\"full_mime_type\": \""s + s.mime + "\""), std::string::npos) << r.out;
-        if (s.class_json)
+        if (s.class_json) {
             EXPECT_NE(r.out.find("\"class\": "s + s.class_json), std::string::npos) << r.out;
+        }
         EXPECT_NE(r.out.find("\"classification_source\": \""s + s.source + "\""), std::string::npos)
             << r.out;
     }
