@@ -485,6 +485,14 @@ TEST(ImageDetection, WalkOrderDecides) {
     EXPECT_EQ(detect("/* XPM */\nstatic char *x[] = {\n"), "image/x-xpixmap");
     // The TIFF child with 'CR' at 8.
     EXPECT_EQ(detect("II*\0\x10\0\0\0CR\x02\0"s), "image/x-canon-cr2");
+    // The brand at 20 picks the JPEG 2000 child; any other brand leaves the
+    // container type.
+    EXPECT_EQ(detect(JP2_SIG + "\0\0\0\x14" "ftypjp2 "s), "image/jp2");
+    EXPECT_EQ(detect(JP2_SIG + "\0\0\0\x14" "ftypabcd"s), "image/x-jp2-container");
+    EXPECT_EQ(detect("MM\0*\0\0\0\x08"s), "image/tiff");
+    // Any buffer starting '<svg', text or not.
+    EXPECT_EQ(detect("<svg\0\0\0\0\0\xFF"s), "image/svg+xml");
+    EXPECT_EQ(detect("P6\n3 2\n255\n\xFF\0\0"s), "image/x-portable-pixmap");
     // The BPG pair: only the first record of the shared check is reported.
     EXPECT_EQ(detect("BPG\xFB\x00\x10"s), "image/x-bpg");
 }

@@ -299,6 +299,8 @@ TEST(TextChecks, Matlab) {
         {"%% line reaching byte 120", f, true, {{0, "%%" + repeat('a', 119) + "\n"}}},
         {"%% short line", f, false, {{0, "%%abc\nx = 1;\n"}}},
         {"%{ LF", f, true, {{0, "%{\n"}}},
+        {"a PostScript header has a % line after its first", f, true,
+         {{0, "%!PS-Adobe-3.0\n%%Title: page\n"}}},
         {"%{ CR", f, false, {{0, "%{\r"}}},
     });
 }
@@ -391,6 +393,23 @@ TEST(TextDetection, ChildrenOfPlainTextWinOverIt) {
     EXPECT_EQ(detect("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Jane\r\nEND:VCARD\r\n"), "text/x-vcard");
     EXPECT_EQ(detect("#include <stdio.h>\nint main(void) { return 0; }\n"), "text/x-c");
     EXPECT_EQ(detect("#!/usr/bin/python\nprint('hi')\n"), "text/x-python");
+    EXPECT_EQ(detect("#!/usr/bin/env node\nconsole.log(1)\n"), "text/javascript");
+    EXPECT_EQ(detect("#!/usr/bin/lua\nprint(1)\n"), "text/x-lua");
+    EXPECT_EQ(detect("hello, world\n"), "text/plain");
+}
+
+TEST(TextDetection, WalkOrderDecides) {
+    auto detect = [](const std::string& s) {
+        return std::string(mime_magic::detect_mime_from_bytes(
+            reinterpret_cast<const unsigned char*>(s.data()), s.size()));
+    };
+    // "text/x-matlab" stands before "application/postscript" in the walk, and
+    // a PostScript header whose second line starts with '%' satisfies it.
+    EXPECT_EQ(detect("%!PS-Adobe-3.0\n%%Title: page\nshowpage\n"), "text/x-matlab");
+    // Markup found only by the patterns, far into the buffer.
+    std::string page(20000, 'a');
+    page += "<div class=x>";
+    EXPECT_EQ(detect(page), "text/html");
 }
 
 }  // namespace
