@@ -483,6 +483,7 @@ TEST(ImageDetection, WalkOrderDecides) {
     // The pixmap comment satisfies its parent's check too; the child's own
     // walk position comes first.
     EXPECT_EQ(detect("/* XPM */\nstatic char *x[] = {\n"), "image/x-xpixmap");
+    EXPECT_EQ(detect("/* XPM2 */\nstatic char *x[] = {\n"), "image/x-xbitmap");
     // The TIFF child with 'CR' at 8.
     EXPECT_EQ(detect("II*\0\x10\0\0\0CR\x02\0"s), "image/x-canon-cr2");
     // The brand at 20 picks the JPEG 2000 child; any other brand leaves the
