@@ -48,11 +48,11 @@ bool check_text_calendar(Buf b) {
 
 // "text/html"
 bool check_text_html(Buf b) {
-    return html_root_element(b) ||                    //
-           pattern(b, Pat::Html1) ||                  //
-           pattern(b, Pat::Html2) ||                  //
-           html_head_near_start(b) ||                 //
-           within(b, 0, 128, "<html") ||              //
+    return html_root_element(b) ||
+           pattern(b, Pat::Html1) ||
+           pattern(b, Pat::Html2) ||
+           html_head_near_start(b) ||
+           within(b, 0, 128, "<html") ||
            within(b, 128, 8192, "<html");
 }
 
