@@ -22,35 +22,70 @@ bool any_high_bit(const uint8_t* bytes, size_t n) {
     return false;
 }
 
-// First position p in [first, last_start] where needle matches, case folded.
-bool find_folded(const uint8_t* bytes, size_t first, size_t last_start, const uint8_t* needle,
-                 size_t needle_len) {
-    const uint8_t f0 = ascii_fold(needle[0]);
-    const bool letter = f0 >= 'a' && f0 <= 'z';
-    for (size_t p = first; p <= last_start; ++p) {
-        if (!letter) {
-            const void* hit = std::memchr(bytes + p, f0, last_start - p + 1);
-            if (!hit) return false;
-            p = size_t(static_cast<const uint8_t*>(hit) - bytes);
-        } else if (ascii_fold(bytes[p]) != f0) {
-            continue;
-        }
-        size_t k = 1;
-        while (k < needle_len && ascii_fold(bytes[p + k]) == ascii_fold(needle[k])) ++k;
-        if (k == needle_len) return true;
+// How common a byte value is in text and binary content (lower is rarer).
+// The searches below look for the needle's rarest byte with memchr and then
+// compare the whole needle around it; the answer is that of a plain scan.
+constexpr uint8_t commonness(uint8_t c) {
+    if (c == ' ' || (c >= 'a' && c <= 'z') || c == 0x00 || c == 0xFF) return 3;
+    if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '\n' || c == '.' || c == ',' ||
+        c == '\t' || c == '\r' || c == '-' || c == '_' || c == '/')
+        return 2;
+    return 1;
+}
+
+// The index of the needle byte to search for: the rarest, or with `fold`
+// the rarest that is not a letter (SIZE_MAX when all are letters).
+size_t anchor_index(const uint8_t* needle, size_t n, bool fold) {
+    size_t best = SIZE_MAX;
+    for (size_t k = 0; k < n; ++k) {
+        uint8_t c = needle[k];
+        if (fold && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) continue;
+        if (best == SIZE_MAX || commonness(c) < commonness(needle[best])) best = k;
+    }
+    return best;
+}
+
+bool equal_folded(const uint8_t* a, const uint8_t* b, size_t n) {
+    for (size_t k = 0; k < n; ++k)
+        if (ascii_fold(a[k]) != ascii_fold(b[k])) return false;
+    return true;
+}
+
+// Is there a start p in [first, last_start] at which the needle matches?
+template <bool Fold>
+bool find_anchored(const uint8_t* bytes, size_t first, size_t last_start, const uint8_t* needle,
+                   size_t needle_len) {
+    const size_t k = anchor_index(needle, needle_len, Fold);
+    if (k == SIZE_MAX) {  // folded and all letters: compare at every start
+        const uint8_t f0 = ascii_fold(needle[0]);
+        for (size_t p = first; p <= last_start; ++p)
+            if (ascii_fold(bytes[p]) == f0 && equal_folded(bytes + p, needle, needle_len)) return true;
+        return false;
+    }
+    const uint8_t a = needle[k];
+    const uint8_t* cur = bytes + first + k;
+    const uint8_t* end = bytes + last_start + k + 1;  // one past the last anchor position
+    while (cur < end) {
+        const void* hit = std::memchr(cur, a, size_t(end - cur));
+        if (!hit) return false;
+        const uint8_t* h = static_cast<const uint8_t*>(hit);
+        const uint8_t* start = h - k;
+        if (Fold ? equal_folded(start, needle, needle_len)
+                 : std::memcmp(start, needle, needle_len) == 0)
+            return true;
+        cur = h + 1;
     }
     return false;
 }
 
+bool find_folded(const uint8_t* bytes, size_t first, size_t last_start, const uint8_t* needle,
+                 size_t needle_len) {
+    return find_anchored<true>(bytes, first, last_start, needle, needle_len);
+}
+
 bool find_exact(const uint8_t* bytes, size_t first, size_t last_start, const uint8_t* needle,
                 size_t needle_len) {
-    for (size_t p = first; p <= last_start; ++p) {
-        const void* hit = std::memchr(bytes + p, needle[0], last_start - p + 1);
-        if (!hit) return false;
-        p = size_t(static_cast<const uint8_t*>(hit) - bytes);
-        if (std::memcmp(bytes + p, needle, needle_len) == 0) return true;
-    }
-    return false;
+    return find_anchored<false>(bytes, first, last_start, needle, needle_len);
 }
 
 template <bool Fold>

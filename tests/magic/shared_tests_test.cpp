@@ -157,3 +157,30 @@ TEST(XmlRootIndex, SameAnswersAsThePlainTest) {
             ASSERT_EQ(index.matches(u(s), s.size(), r), xml(s, r)) << round << " " << r;
     }
 }
+
+// The bounded searches against a plain scan, on random haystacks and needles
+// drawn from a small alphabet (so that near misses are frequent).
+TEST(RangeContains, SameAnswersAsAPlainScan) {
+    std::mt19937 rng(11);
+    const std::string alphabet = "aAbB:<\"o \n\0\xFF";
+    auto naive = [](const std::string& h, size_t s, size_t e, const std::string& n, bool fold) {
+        if (s >= h.size()) return false;
+        size_t last = std::min(e, h.size() - 1);
+        if (last < s || n.size() > last - s + 1) return false;
+        for (size_t p = s; p + n.size() - 1 <= last; ++p) {
+            bool eq = true;
+            for (size_t k = 0; k < n.size() && eq; ++k)
+                eq = fold ? ascii_fold(uint8_t(h[p + k])) == ascii_fold(uint8_t(n[k])) : h[p + k] == n[k];
+            if (eq) return true;
+        }
+        return false;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        std::string h(rng() % 200, ' '), n(1 + rng() % 4, ' ');
+        for (auto& c : h) c = alphabet[rng() % alphabet.size()];
+        for (auto& c : n) c = alphabet[rng() % alphabet.size()];
+        size_t s = rng() % 210, e = s + rng() % 220;
+        ASSERT_EQ(contains(h, s, e, n), naive(h, s, e, n, false)) << round;
+        ASSERT_EQ(contains_any_case(h, s, e, n), naive(h, s, e, n, true)) << round;
+    }
+}
