@@ -162,7 +162,7 @@ TEST(XmlRootIndex, SameAnswersAsThePlainTest) {
 // drawn from a small alphabet (so that near misses are frequent).
 TEST(RangeContains, SameAnswersAsAPlainScan) {
     std::mt19937 rng(11);
-    const std::string alphabet = "aAbB:<\"o \n\0\xFF";
+    const std::string alphabet("aAbB:<\"o \n\0\xFF", 12);
     auto naive = [](const std::string& h, size_t s, size_t e, const std::string& n, bool fold) {
         if (s >= h.size()) return false;
         size_t last = std::min(e, h.size() - 1);
