@@ -155,7 +155,7 @@ void render_tree_node(const Artefact& node, std::string_view prefix, bool is_las
 
 std::string render_tree(const Artefact& root) {
     std::string out;
-    out.reserve(estimate_size(root, 0));
+    out.reserve(estimate_size(root, 0) + 1);  // and the caller's final line feed
     const NodeDescription d = describe_node(root);
     append_tree_line(out, "", "", d.name, d.class_text, d.size_text);
     if (root.is_composite()) {

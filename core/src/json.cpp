@@ -263,7 +263,8 @@ bool write_json(const Artefact& root, std::string& out, std::string& error) {
         error = kInvalidPath;
         return false;
     }
-    out.reserve(out.size() + counter.n);
+    // One byte more for the line feed that the caller puts after the document.
+    out.reserve(out.size() + counter.n + 1);
     AppendSink sink{out};
     JsonWriter<AppendSink>(sink).node(root);
     return true;
