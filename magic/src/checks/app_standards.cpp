@@ -120,9 +120,10 @@ bool check_application_java_vm(Buf b) { return at(b, 0, "CA FE BA BE"_hex); }
 // "application/mac-binhex40"
 bool check_application_mac_binhex40(Buf b) { return at(b, 11, "must be converted with BinHex"); }
 
-// "application/marc"
+// "application/marc". The fixed '45' at 20 goes first: the five-digit search
+// scans the whole buffer, about 36 us for a 128 KiB file without digits.
 bool check_application_marc(Buf b) {
-    return pattern(b, Pat::Marc1) && at(b, 20, "45") &&
+    return at(b, 20, "45") && pattern(b, Pat::Marc1) &&
            (pattern_over(b, Pat::Marc2, 5) || pattern_over(b, Pat::Marc3, 5) ||
             pattern_over(b, Pat::Marc4, 5) || pattern_over(b, Pat::Marc5, 5) ||
             pattern_over(b, Pat::Marc6, 5));
