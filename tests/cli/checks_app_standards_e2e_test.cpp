@@ -50,7 +50,7 @@ std::vector<Sample> samples() {
          "application/epub+zip", "\"Archive\": \"Zip\"", "Magic"},
         {"data.gz", std::string("\x1F\x8B\x08\x00\x00\x00\x00\x00\x00\x03\x4B\x4C\x4A\x06\x00\x00", 16),
          "application/gzip", "\"Archive\": \"OtherArchive\"", "Mime"},
-        {"page.ps", "%!PS-Adobe-3.0\n%%Title: page\nshowpage\n", "application/postscript",
+        {"page.ps", "%!PS-Adobe-3.0\nnewpath 0 0 moveto showpage\n", "application/postscript",
          "\"class\": \"PassiveMedia\"", "Mime"},
         {"letter.rtf", "{\\rtf1\\ansi\\deff0 {\\fonttbl {\\f0 Times;}}\\f0 Hello}\n", "application/rtf",
          "\"class\": \"PassiveMedia\"", "Mime"},

@@ -672,7 +672,7 @@ TEST(AppStandardsDetector, XmlDocuments) {
 TEST(AppStandardsDetector, OtherFormats) {
     EXPECT_EQ(detect(H("1F 8B 08 00 00 00 00 00 00 03") + "\x4B\x4C\x4A\x06\x00"), "application/gzip");
     EXPECT_EQ(detect("{\\rtf1\\ansi\\deff0 {\\fonttbl {\\f0 Times;}}\\f0 Hello}\n"), "application/rtf");
-    EXPECT_EQ(detect("%!PS-Adobe-3.0\n%%Title: page\nshowpage\n"), "application/postscript");
+    EXPECT_EQ(detect("%!PS-Adobe-3.0\nnewpath 0 0 moveto showpage\n"), "application/postscript");
     EXPECT_EQ(detect("%!PS-Adobe-3.0 EPSF-3.0\n%AI5_FileFormat 3\n%%EndComments\n"),
               "application/illustrator+ps");
     EXPECT_EQ(detect("From someone@example.com Sat Jan  3 01:05:34 2026\nReturn-Path: <a@b.c>\n"
