@@ -544,6 +544,10 @@ TEST(AppStandardsChecks, XmlRootsWithNamespaces) {
          xml(std::string("<fo:root xmlns:fo=\"") + xslt + "\">"), false},
         {"xslt", check_application_xslt_xml,
          xml(std::string("<xsl:stylesheet xmlns:xsl=\"") + xslt + "\" version=\"1.0\">"), true},
+        // With a prefix, the root test needs xmlns right after the name: an
+        // attribute in between defeats it.
+        {"xslt, version before xmlns", check_application_xslt_xml,
+         xml(std::string("<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"") + xslt + "\">"), false},
         {"xslt without stylesheet root", check_application_xslt_xml,
          xml(std::string("<xsl:transform xmlns:xsl=\"") + xslt + "\" version=\"1.0\">"), false},
         {"xspf", check_application_xspf_xml, xml(with_ns("<playlist version=\"1\"", xspf)), true},
