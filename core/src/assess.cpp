@@ -1,0 +1,288 @@
+// Assessment of one path: the file-type dispatch, the regular-file node, the
+// directory node with its bundle rules, and the content hash.
+//
+// Paths are raw byte strings handed to the operating system unchanged; the
+// tool only reads: files are opened read-only and closed on every path.
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+
+#include "blake3.h"
+#include "mime_magic/mime_magic.h"
+#include "tarvik/assess.h"
+
+namespace tarvik {
+
+namespace {
+
+constexpr size_t HEADER_LEN = 8192;
+constexpr size_t HASH_CHUNK = 8192;
+constexpr std::string_view OCTET_STREAM = "application/octet-stream";
+
+AssessError not_readable(std::string_view path) {
+    return AssessError::with_path(AssessErrorKind::PathNotReadable, path);
+}
+
+// A path holding a NUL byte cannot be handed to the operating system.
+bool has_nul(std::string_view path) { return path.find('\0') != std::string_view::npos; }
+
+// Joins a directory path and a relative name; a separator is inserted only
+// when the directory path does not already end in one.
+std::string join(std::string_view dir, std::string_view name) {
+    std::string out(dir);
+    if (!out.empty() && out.back() != '/') out += '/';
+    out += name;
+    return out;
+}
+
+bool exists(const std::string& path) {
+    struct stat st;
+    return !has_nul(path) && ::stat(path.c_str(), &st) == 0;
+}
+
+// Opens a regular file for reading. The open never blocks (a FIFO or device
+// put in place of the file after its lstat is opened non-blocking) and
+// anything that is not a regular file once opened counts as unreadable.
+// Returns -1 on failure.
+int open_regular(const std::string& path) {
+    if (has_nul(path)) return -1;
+    int fd;
+    do {
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) return -1;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// The final component of a path, as a directory's name: trailing separators
+// and "." components after the first component are ignored. Empty when the
+// path ends in "..", is the root, is a lone "." or is empty.
+std::string_view final_name(std::string_view path) {
+    std::string_view last;
+    bool first = true;
+    size_t i = 0;
+    while (i < path.size()) {
+        if (path[i] == '/') {
+            ++i;
+            first = false;
+            continue;
+        }
+        size_t end = path.find('/', i);
+        if (end == std::string_view::npos) end = path.size();
+        std::string_view comp = path.substr(i, end - i);
+        if (comp != "." || first) last = comp;
+        first = false;
+        i = end;
+    }
+    if (last == "." || last == "..") return {};
+    return last;
+}
+
+// The lower-cased extension of a directory name (full Unicode lower-casing),
+// or empty when it has none or it is not valid UTF-8.
+std::string lowercase_extension(std::string_view path) {
+    std::string_view name = final_name(path);
+    size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos || dot == 0) return {};
+    std::string_view ext = name.substr(dot + 1);
+    if (ext.empty() || !is_valid_utf8(ext)) return {};
+    icu::UnicodeString u = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(ext.data(), static_cast<int32_t>(ext.size())));
+    u.toLower(icu::Locale::getRoot());
+    std::string out;
+    u.toUTF8String(out);
+    return out;
+}
+
+std::string hex_digest(const uint8_t* digest, size_t len) {
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    out.reserve(len * 2);
+    for (size_t i = 0; i < len; ++i) {
+        out += digits[digest[i] >> 4];
+        out += digits[digest[i] & 0xF];
+    }
+    return out;
+}
+
+Result<Artefact> assess_symlink(const std::string& path) {
+    AssessError e{};
+    e.kind = AssessErrorKind::Symlink;
+    char* resolved = has_nul(path) ? nullptr : ::realpath(path.c_str(), nullptr);
+    if (resolved) {
+        e.text = lossy_utf8(path) + " is a symlink pointing to " + lossy_utf8(resolved);
+        std::free(resolved);
+    } else {
+        int err = has_nul(path) ? EINVAL : errno;
+        e.text = std::string(std::strerror(err)) + " (os error " + std::to_string(err) + ") in " +
+                 lossy_utf8(path);
+    }
+    return e;
+}
+
+Result<Artefact> assess_regular(const std::string& path) {
+    // The header: exactly one read, neither completed nor retried.
+    uint8_t header[HEADER_LEN];
+    int fd = open_regular(path);
+    if (fd < 0) return not_readable(path);
+    ssize_t n = ::read(fd, header, sizeof header);
+    ::close(fd);
+    if (n < 0) return not_readable(path);
+
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return not_readable(path);
+
+    Result<std::string> hash = hash_file(path);
+    if (auto* err = std::get_if<AssessError>(&hash)) return std::move(*err);
+
+    Artefact node;
+    node.path = path;
+    node.hash = std::move(std::get<std::string>(hash));
+    node.size = static_cast<uint64_t>(st.st_size);
+
+    if (auto mime = mime_magic::detect_mime_from_path(path)) {
+        node.full_mime_type = std::string(*mime);
+    } else {
+        node.notes.push_back("mime_magic failed to read " + lossy_utf8(path) +
+                             "; defaulting to application/octet-stream");
+        node.full_mime_type = std::string(OCTET_STREAM);
+    }
+
+    std::optional<AtomicClass> cls = sniff_magic(header, static_cast<size_t>(n));
+    if (!cls) cls = probe_disk_image_trailer(path);
+    if (cls) {
+        node.classification_source = ClassificationSource::Magic;
+    } else if ((cls = classify_by_mime(*node.full_mime_type))) {
+        node.classification_source = ClassificationSource::Mime;
+    } else {
+        cls = atomic::Unknown{};
+        node.classification_source = ClassificationSource::None;
+    }
+    node.class_ = std::move(*cls);
+    return node;
+}
+
+Result<Artefact> assess_directory(const std::string& path) {
+    Artefact node;
+    node.path = path;
+    node.class_ = classify_directory(path);
+    node.full_mime_type = "inode/directory";
+    node.classification_source = ClassificationSource::Structure;
+
+    // The names are gathered and the listing closed before any entry is
+    // assessed, so the walk holds no descriptor per level of depth.
+    std::vector<std::string> names;
+    {
+        DIR* dir = ::opendir(path.c_str());
+        if (!dir) return not_readable(path);
+        for (;;) {
+            errno = 0;
+            const dirent* entry = ::readdir(dir);
+            if (!entry) break;  // the end, or a failing read: keep what was gathered
+            std::string_view name = entry->d_name;
+            if (name == "." || name == "..") continue;
+            names.emplace_back(name);
+        }
+        ::closedir(dir);
+    }
+
+    for (const std::string& name : names) {
+        Result<Artefact> child = assess_path(join(path, name));
+        if (auto* a = std::get_if<Artefact>(&child)) node.children.push_back(std::move(*a));
+    }
+    return node;
+}
+
+}  // namespace
+
+Result<Artefact> assess_target(std::string_view path) {
+    std::string p(path);
+    struct stat st;
+    if (has_nul(p)) return not_readable(p);
+    if (::stat(p.c_str(), &st) != 0) {
+        if (errno == ENOENT) return AssessError::with_path(AssessErrorKind::PathNotFound, p);
+        return not_readable(p);
+    }
+    return assess_path(p);
+}
+
+Result<Artefact> assess_path(std::string_view path) {
+    std::string p(path);
+    struct stat st;
+    if (has_nul(p) || ::lstat(p.c_str(), &st) != 0) return not_readable(p);
+    switch (st.st_mode & S_IFMT) {
+        case S_IFDIR:
+            return assess_directory(p);
+        case S_IFLNK:
+            return assess_symlink(p);
+        case S_IFREG:
+            return assess_regular(p);
+        default:
+            return AssessError::with_path(AssessErrorKind::UnsupportedFileType, p);
+    }
+}
+
+Result<std::string> hash_file(std::string_view path) {
+    std::string p(path);
+    int fd = open_regular(p);
+    if (fd < 0) return not_readable(p);
+    blake3_hasher hasher;
+    blake3_hasher_init(&hasher);
+    alignas(64) uint8_t buf[HASH_CHUNK];
+    for (;;) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            return not_readable(p);
+        }
+        if (n == 0) break;
+        blake3_hasher_update(&hasher, buf, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    uint8_t digest[BLAKE3_OUT_LEN];
+    blake3_hasher_finalize(&hasher, digest, sizeof digest);
+    return "blake3:" + hex_digest(digest, sizeof digest);
+}
+
+CompositeClass classify_directory(std::string_view path) {
+    const std::string ext = lowercase_extension(path);
+    auto present = [&](std::string_view rel) { return exists(join(path, rel)); };
+    const bool contents = present("Contents/Info.plist");
+    auto bundle_or_ambiguous = [&](BundleKind kind) -> CompositeClass {
+        if (contents) return composite::Bundle{kind};
+        return composite::AmbiguousDirectory{};
+    };
+    if (ext == "app") return bundle_or_ambiguous(BundleKind::App);
+    if (ext == "xpc") return bundle_or_ambiguous(BundleKind::Xpc);
+    if (ext == "appex") return bundle_or_ambiguous(BundleKind::Appex);
+    if (ext == "kext") return bundle_or_ambiguous(BundleKind::Kext);
+    if (ext == "plugin" || ext == "bundle") return bundle_or_ambiguous(BundleKind::Plugin);
+    if (ext == "dsym") return bundle_or_ambiguous(BundleKind::DSym);
+    if (ext == "framework") {
+        if (contents || present("Versions/Current/Resources/Info.plist") ||
+            present("Resources/Info.plist"))
+            return composite::Bundle{BundleKind::Framework};
+        return composite::AmbiguousDirectory{};
+    }
+    if (contents) return composite::AmbiguousDirectory{};
+    return composite::UnknownComposite{};
+}
+
+}  // namespace tarvik
