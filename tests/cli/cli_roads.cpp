@@ -268,6 +268,49 @@ TEST(Streams, ReaderGoneIsAFailedWrite) {
     EXPECT_EQ(missing.status, 1);
 }
 
+// Runs the tool with standard error on a pipe whose reader has gone and
+// standard output on /dev/null; returns the exit status.
+int run_with_stderr_reader_gone(const std::vector<std::string>& args) {
+    int fds[2];
+    if (::pipe(fds) != 0) return -1;
+    ::close(fds[0]);
+    posix_spawn_file_actions_t fa;
+    posix_spawn_file_actions_init(&fa);
+    posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&fa, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&fa, fds[1], 2);
+    posix_spawn_file_actions_addclose(&fa, fds[1]);
+    std::vector<std::string> argv = {TARVIK_CLI_PATH};
+    argv.insert(argv.end(), args.begin(), args.end());
+    std::vector<char*> cargv;
+    for (auto& a : argv) cargv.push_back(a.data());
+    cargv.push_back(nullptr);
+    pid_t pid;
+    int rc = ::posix_spawn(&pid, cargv[0], &fa, nullptr, cargv.data(), environ);
+    posix_spawn_file_actions_destroy(&fa);
+    ::close(fds[1]);
+    if (rc != 0) return -1;
+    int st = 0;
+    while (::waitpid(pid, &st, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
+}
+
+TEST(Streams, FailedWriteOfTheErrorLines) {
+    TempDir t;
+    EXPECT_EQ(run_with_stderr_reader_gone({t / "missing"}), 101);
+    make_dirs(t.path(), "d");
+    write_file(t / "d/bad\xFF", "");
+    if (json_ready()) {
+        EXPECT_EQ(run_with_stderr_reader_gone({t / "d"}), 101);
+    }
+    // The library's own texts: a failed write changes no status.
+    EXPECT_EQ(run_with_stderr_reader_gone({}), 2);
+    RunOptions gone;
+    gone.stdout_reader_gone = true;
+    EXPECT_EQ(run_cli({"--help"}, gone).status, 0);
+}
+
 TEST(Streams, TreeFormEndsWithAnEmptyLine) {
     TempDir t;
     write_file(t / "f", "x");

@@ -184,6 +184,64 @@ TEST(AssessRegular, ContentGetsSizeHashAndTheDetectorsType) {
     EXPECT_NE(a.classification_source, ClassificationSource::Structure);
 }
 
+TEST(AssessRegular, ClassDecisionOrder) {
+    TempDir t;
+    // An empty file: nothing in the header, no trailer, no detector answer,
+    // so the class comes from the MIME rules over the fallback type.
+    write_file(t / "empty", "");
+    Artefact empty = node_of(assess_target(t / "empty"));
+    EXPECT_EQ(empty.atomic_class(), AtomicClass(atomic::OtherBinary{}));
+    EXPECT_EQ(empty.classification_source, ClassificationSource::Mime);
+
+    // A Mach-O header decides by magic, and the detector's type is still kept.
+    std::string macho("\xCF\xFA\xED\xFE", 4);
+    macho += std::string(60, '\0');
+    write_file(t / "macho", macho);
+    Artefact m = node_of(assess_target(t / "macho"));
+    EXPECT_EQ(m.classification_source, ClassificationSource::Magic);
+    EXPECT_TRUE(std::holds_alternative<atomic::StandaloneMacho>(m.atomic_class()));
+    EXPECT_TRUE(m.full_mime_type.has_value());
+    EXPECT_TRUE(m.notes.empty());
+    EXPECT_EQ(m.size, macho.size());
+
+    // Magic seen only past the first 8192 bytes does not count: the header is
+    // one read of at most 8192 bytes.
+    std::string late(8192, 'a');
+    late += macho;
+    write_file(t / "late", late);
+    Artefact l = node_of(assess_target(t / "late"));
+    EXPECT_NE(l.classification_source, ClassificationSource::Magic);
+    EXPECT_EQ(l.size, late.size());
+    EXPECT_EQ(l.hash, std::get<std::string>(hash_file(t / "late")));
+}
+
+TEST(AssessDirectory, NothingIsWrittenToTheTree) {
+    TempDir t;
+    make_dirs(t.path(), "d/X.app/Contents");
+    write_file(t / "d/X.app/Contents/Info.plist", "<plist/>");
+    write_file(t / "d/a", "abc");
+    ::chmod((t / "d/a").c_str(), 0444);
+    auto snapshot = [&] {
+        std::vector<std::string> out;
+        std::vector<std::string> todo = {t / "d"};
+        while (!todo.empty()) {
+            std::string p = todo.back();
+            todo.pop_back();
+            struct stat st;
+            ::lstat(p.c_str(), &st);
+            out.push_back(p + " " + std::to_string(st.st_mode) + " " + std::to_string(st.st_size) + " " +
+                          std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec));
+            if (S_ISDIR(st.st_mode))
+                for (const auto& n : listing(p)) todo.push_back(p + "/" + n);
+        }
+        std::sort(out.begin(), out.end());
+        return out;
+    };
+    auto before = snapshot();
+    node_of(assess_target(t / "d"));
+    EXPECT_EQ(snapshot(), before);
+}
+
 TEST(AssessRegular, UnreadableFileFails) {
     if (is_root()) GTEST_SKIP() << "permissions do not bind root";
     TempDir t;
