@@ -29,7 +29,9 @@ std::string random_bytes(size_t n, unsigned seed) {
 TEST(HashFile, MatchesIndependentDigestAcrossChunkBoundaries) {
     TempDir t;
     if (b3sum("/dev/null").empty()) GTEST_SKIP() << "b3sum is not installed";
-    const size_t sizes[] = {0, 1, 1023, 1024, 1025, 8191, 8192, 8193, 16384, 65537, 3 * 1024 * 1024 + 17};
+    // Around the 1 KiB chunk, the 8192-byte read and the 64 KiB batch handed to the hasher.
+    const size_t sizes[] = {0,     1,     1023,  1024,  1025,  8191,   8192,   8193,
+                            16384, 57344, 57345, 65535, 65536, 65537, 139264, 3 * 1024 * 1024 + 17};
     for (size_t n : sizes) {
         const std::string path = t / ("f" + std::to_string(n));
         testsupport::write_file(path, random_bytes(n, unsigned(n)));
