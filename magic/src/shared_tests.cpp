@@ -173,10 +173,17 @@ void XmlRootIndex::build(const uint8_t* bytes, size_t len) {
     text_ = len != 0 && looks_like_text(bytes, len);
     if (!text_) return;
     last_ = len - 1 < XML_ROOT_WINDOW ? len - 1 : XML_ROOT_WINDOW;
-    for (size_t i = 0; i <= last_; ++i) {
-        if (bytes[i] == '<') lt_[n_lt_++] = uint16_t(i);
-        else if (bytes[i] == ':') colon_[n_colon_++] = uint16_t(i);
-    }
+    // A counting sort of the '<' and ':' positions by the folded byte after
+    // them (a position at the window's end has nothing after it: no root fits).
+    uint16_t count[257] = {};
+    for (size_t i = 0; i < last_; ++i)
+        if (bytes[i] == '<' || bytes[i] == ':') ++count[ascii_fold(bytes[i + 1]) + 1];
+    start_[0] = 0;
+    for (size_t c = 1; c < 257; ++c) start_[c] = uint16_t(start_[c - 1] + count[c]);
+    uint16_t fill[256];
+    for (size_t c = 0; c < 256; ++c) fill[c] = start_[c];
+    for (size_t i = 0; i < last_; ++i)
+        if (bytes[i] == '<' || bytes[i] == ':') pos_[fill[ascii_fold(bytes[i + 1])]++] = uint16_t(i);
 }
 
 bool XmlRootIndex::matches(const uint8_t* bytes, size_t len, const char* root) {
@@ -189,18 +196,17 @@ bool XmlRootIndex::matches(const uint8_t* bytes, size_t len, const char* root) {
             if (ascii_fold(bytes[at + k]) != ascii_fold(uint8_t(s[k]))) return false;
         return true;
     };
-    // '<' root ' '
-    for (uint16_t i = 0; i < n_lt_; ++i) {
-        size_t p = lt_[i];
-        if (same(p + 1, root, r) && same(p + 1 + r, " ", 1)) return true;
-    }
-    for (uint16_t i = 0; i < n_colon_; ++i) {
-        size_t q = colon_[i];
-        // root ':' root ' '
-        if (q >= r && same(q - r, root, r) && same(q + 1, root, r) && same(q + 1 + r, " ", 1))
-            return true;
-        // ':' root ' xmlns'
-        if (same(q + 1, root, r) && same(q + 1 + r, " xmlns", 6)) return true;
+    const uint8_t first = ascii_fold(uint8_t(root[0]));
+    for (uint16_t i = start_[first]; i < start_[first + 1]; ++i) {
+        const size_t p = pos_[i];
+        if (!same(p + 1, root, r)) continue;
+        if (bytes[p] == '<') {
+            if (same(p + 1 + r, " ", 1)) return true;  // '<' root ' '
+        } else {
+            // root ':' root ' '   and   ':' root ' xmlns'
+            if (same(p + 1 + r, " ", 1) && p >= r && same(p - r, root, r)) return true;
+            if (same(p + 1 + r, " xmlns", 6)) return true;
+        }
     }
     return false;
 }

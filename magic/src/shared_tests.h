@@ -25,8 +25,9 @@ bool prefix_at2_ignore_ascii_case(const uint8_t* bytes, size_t len, const uint8_
 
 // The XML root test with its work shared across the many XML checks of one
 // detection: the text heuristic and the positions of '<' and ':' inside the
-// window are found once, and each root name is then compared at those
-// positions only. Same answers as xml_root_matches.
+// window are found once, grouped by the (case-folded) byte that follows them,
+// and each root name is then compared only where its first letter follows.
+// Same answers as xml_root_matches.
 class XmlRootIndex {
 public:
     bool matches(const uint8_t* bytes, size_t len, const char* root);
@@ -35,10 +36,9 @@ private:
     void build(const uint8_t* bytes, size_t len);
     bool built_ = false;
     bool text_ = false;
-    size_t last_ = 0;  // the window is bytes 0..last_
-    uint16_t n_lt_ = 0, n_colon_ = 0;
-    uint16_t lt_[XML_ROOT_WINDOW + 1];
-    uint16_t colon_[XML_ROOT_WINDOW + 1];
+    size_t last_ = 0;                // the window is bytes 0..last_
+    uint16_t start_[257];            // positions of group c: pos_[start_[c] .. start_[c+1])
+    uint16_t pos_[XML_ROOT_WINDOW + 1];  // positions of '<' and ':', grouped
 };
 
 }  // namespace mime_magic
