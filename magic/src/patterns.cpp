@@ -5,10 +5,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 #include <string>
 
 #include "fatal.h"
+#include "shared_tests.h"
 
 namespace mime_magic {
 
@@ -32,6 +34,10 @@ struct PatternDef {
     const char* text;        // what is compiled and matched
     const char* as_written;  // the pattern as first written, when it differs
     int8_t tail;
+    // Bytes that every match contains (nullptr: none worth looking for). A
+    // span without them cannot match, and a plain search says so quickly.
+    const char* required = nullptr;
+    bool required_any_case = false;
 };
 
 #define AAC_SECOND "(\\xF0|\\xF1|\\xF8|\\xF9)"
@@ -48,7 +54,7 @@ struct PatternDef {
     "[\\x54\\x52\\x55\\x45\\x56\\x49\\x53\\x49\\x4F\\x4E\\x2D\\x58\\x46\\x49\\x4C\\x45\\x2E\\x00]"
 
 const PatternDef kDefs[kPatternCount] = {
-    /* IllustratorPs1 */ {"[\\r\\n]%AI5_FileFormat [1-4][\\r\\n]", nullptr, 0},
+    /* IllustratorPs1 */ {"[\\r\\n]%AI5_FileFormat [1-4][\\r\\n]", nullptr, 0, "%AI5_FileFormat "},
     /* Marc1 */ {"[0-9]{5,5}", nullptr, 0},
     /* Marc2 */ {"[acdnp][acdefgijkmoprt][abcdims]", nullptr, 0},
     /* Marc3 */ {"[acdnosx]z", nullptr, 0},
@@ -56,10 +62,10 @@ const PatternDef kDefs[kPatternCount] = {
     /* Marc5 */ {"[acdn]w", nullptr, 0},
     /* Marc6 */ {"[cdn]q", nullptr, 0},
     /* Pdf1 */ {"^[ -~]*%%", nullptr, 0},
-    /* IsacFcs1 */ {"FCS[1-3]\\.[0-9]    ", nullptr, 0},
-    /* JavaHprof1 */ {"JAVA PROFILE \\p{Nd}\\.\\p{Nd}\\.\\p{Nd}\\x00", nullptr, 1},
-    /* JavaHprofText1 */ {"JAVA PROFILE \\p{Nd}\\.\\p{Nd}\\.\\p{Nd},", nullptr, 0},
-    /* Bzip2_1 */ {"BZh[1-9]", nullptr, 0},
+    /* IsacFcs1 */ {"FCS[1-3]\\.[0-9]    ", nullptr, 0, "FCS"},
+    /* JavaHprof1 */ {"JAVA PROFILE \\p{Nd}\\.\\p{Nd}\\.\\p{Nd}\\x00", nullptr, 1, "JAVA PROFILE "},
+    /* JavaHprofText1 */ {"JAVA PROFILE \\p{Nd}\\.\\p{Nd}\\.\\p{Nd},", nullptr, 0, "JAVA PROFILE "},
+    /* Bzip2_1 */ {"BZh[1-9]", nullptr, 0, "BZh"},
     /* FatDiskimage1 */ {"(\\x01|\\x02|\\x04|\\x08|\\x10| @|x80)", nullptr, 0},
     /* MsNls1 */ {"(?s)^\\x0D.{51}\\x0C\\x00\\x0D\\x00\\x0E", nullptr, 0},
     /* MsNls2 */ {"(?s)^\\x44\\x43.\\x01", nullptr, 0},
@@ -68,18 +74,18 @@ const PatternDef kDefs[kPatternCount] = {
     // when one zero byte directly before it does.
     /* AudioMpeg1 */
     {"(?:\\x0D\\x0A|\\x00)" MPEG_FRAME, "(?:\\x0D\\x0A|\\x00{1,1024})" MPEG_FRAME, 0},
-    /* AudioAac1 */ {"\\xFF" AAC_SECOND AAC_THIRD AAC_FOURTH, nullptr, 1},
+    /* AudioAac1 */ {"\\xFF" AAC_SECOND AAC_THIRD AAC_FOURTH, nullptr, 1, "\xC3\xBF"},
     /* DxfAscii1 */
     {"(999\\r?\\n[^\\r\\n]{0,64}" WS "+)?0\\r?\\nSECTION\\r?\\n", nullptr, 0},
     /* DxfAscii2 */ {"2\\r?\\n(?:HEADER|ENTITIES)\\r?\\n", nullptr, 0},
-    /* PortableBitmap1 */ {"P4", nullptr, 0},
-    /* PortableGraymap1 */ {"P5", nullptr, 0},
-    /* PortablePixmap1 */ {"P6", nullptr, 0},
+    /* PortableBitmap1 */ {"P4", nullptr, 0, "P4"},
+    /* PortableGraymap1 */ {"P5", nullptr, 0, "P5"},
+    /* PortablePixmap1 */ {"P6", nullptr, 0, "P6"},
     // A leading .* adds nothing to an unanchored search for one byte of the set.
     /* Tga1 */ {TGA_SET, ".*" TGA_SET, kZeroByte},
-    /* Rfc822_1 */ {"(X|DKIM|ARC)-", nullptr, 0},
+    /* Rfc822_1 */ {"(X|DKIM|ARC)-", nullptr, 0, "-"},
     /* Html1 */ {"(?i)<(html|head|body|title|div)[ >]", nullptr, 0},
-    /* Html2 */ {"(?i)<h[123][ >]", nullptr, 0},
+    /* Html2 */ {"(?i)<h[123][ >]", nullptr, 0, "<h", true},
     // Seven printable bytes at the start decide; what the + adds cannot fail.
     /* Plain1 */ {"^[ -~]{7}", "^[ -~]{6}[ -~]+", 0},
     /* Graphviz1 */ {"(?s)^" GRAPH_HEADER, nullptr, 0},
@@ -101,8 +107,13 @@ pcre2_code* compile(const char* text) {
     pcre2_set_newline(ctx, PCRE2_NEWLINE_LF);
     int err = 0;
     PCRE2_SIZE off = 0;
+    // An anchored pattern fails or holds at the span's start; the library's
+    // start-up scans for required characters would only read the rest.
+    const std::string_view t(text);
+    const bool anchored = t.starts_with("^") || t.starts_with("(?s)^");
     pcre2_code* code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(text), PCRE2_ZERO_TERMINATED,
-                                     kOptions, &err, &off, ctx);
+                                     kOptions | (anchored ? PCRE2_NO_START_OPTIMIZE : 0), &err, &off,
+                                     ctx);
     pcre2_compile_context_free(ctx);
     if (!code) {
         PCRE2_UCHAR msg[256];
@@ -158,6 +169,13 @@ bool pattern_matches(Pat id, const uint8_t* span, size_t len, size_t zero_from) 
     if (zero_from < len) {
         if (d.tail == kZeroByte) return true;
         if (d.tail >= 0 && zero_from + size_t(d.tail) < len) n = zero_from + size_t(d.tail);
+    }
+    if (d.required) {
+        const auto* need = reinterpret_cast<const uint8_t*>(d.required);
+        const size_t need_len = std::strlen(d.required);
+        if (!(d.required_any_case ? range_contains_ignore_ascii_case(span, n, 0, n, need, need_len)
+                                  : range_contains(span, n, 0, n, need, need_len)))
+            return false;
     }
     return run(get(g_used[size_t(id)], d.text), span, n);
 }

@@ -1,5 +1,6 @@
 #include "shared_tests.h"
 
+#include <array>
 #include <cstring>
 
 namespace mime_magic {
@@ -22,16 +23,36 @@ bool any_high_bit(const uint8_t* bytes, size_t n) {
     return false;
 }
 
-// How common a byte value is in text and binary content (lower is rarer).
-// The searches below look for the needle's rarest byte with memchr and then
+// How common a byte value is in text and binary content (lower is rarer):
+// a rough ranking by frequency in prose, source code and binaries. The
+// searches below look for the needle's rarest byte with memchr and then
 // compare the whole needle around it; the answer is that of a plain scan.
-constexpr uint8_t commonness(uint8_t c) {
-    if (c == ' ' || (c >= 'a' && c <= 'z') || c == 0x00 || c == 0xFF) return 3;
-    if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '\n' || c == '.' || c == ',' ||
-        c == '\t' || c == '\r' || c == '-' || c == '_' || c == '/')
-        return 2;
-    return 1;
+constexpr uint8_t rank_of(uint8_t c) {
+    constexpr const char* kLetters = "zqxjkvbpygfwmucldrhsnioate";  // rarest first
+    if (c == ' ' || c == 0x00) return 255;
+    if (c >= 'a' && c <= 'z') {
+        for (int i = 0; kLetters[i]; ++i)
+            if (kLetters[i] == char(c)) return uint8_t(100 + 5 * i);
+    }
+    if (c >= 'A' && c <= 'Z') return 60;
+    if (c == '\n' || c == '\t' || c == 0xFF) return 90;
+    if (c >= '0' && c <= '9') return c == '0' || c == '1' ? 70 : 55;
+    switch (c) {
+        case '.': case ',': case '(': case ')': case ';': case '_': case '*': case '/': case '=':
+        case '-': case '"': case '#': case '<': case '>': case ':': case '{': case '}': case '\r':
+            return 50;
+        default:
+            return 20;
+    }
 }
+
+constexpr auto kCommonness = [] {
+    std::array<uint8_t, 256> t{};
+    for (int c = 0; c < 256; ++c) t[size_t(c)] = rank_of(uint8_t(c));
+    return t;
+}();
+
+constexpr uint8_t commonness(uint8_t c) { return kCommonness[c]; }
 
 // The index of the needle byte to search for: the rarest, or with `fold`
 // the rarest that is not a letter (SIZE_MAX when all are letters).
@@ -43,6 +64,13 @@ size_t anchor_index(const uint8_t* needle, size_t n, bool fold) {
         if (best == SIZE_MAX || commonness(c) < commonness(needle[best])) best = k;
     }
     return best;
+}
+
+bool equal_bytes(const uint8_t* a, const uint8_t* b, size_t n) {
+    if (n > 16) return std::memcmp(a, b, n) == 0;
+    for (size_t k = 0; k < n; ++k)
+        if (a[k] != b[k]) return false;
+    return true;
 }
 
 bool equal_folded(const uint8_t* a, const uint8_t* b, size_t n) {
@@ -70,8 +98,7 @@ bool find_anchored(const uint8_t* bytes, size_t first, size_t last_start, const 
         if (!hit) return false;
         const uint8_t* h = static_cast<const uint8_t*>(hit);
         const uint8_t* start = h - k;
-        if (Fold ? equal_folded(start, needle, needle_len)
-                 : std::memcmp(start, needle, needle_len) == 0)
+        if (Fold ? equal_folded(start, needle, needle_len) : equal_bytes(start, needle, needle_len))
             return true;
         cur = h + 1;
     }

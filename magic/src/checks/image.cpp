@@ -16,13 +16,6 @@ bool tiff_header(Buf b) {
     return at(b, 0, "4D 4D 00 2A"_hex) || at(b, 0, "49 49 2A 00"_hex) || at(b, 0, "4D 4D 00 2B"_hex);
 }
 
-// Every needle of the XML root test holds a '<' or a ':', so without either
-// in bytes 0..2048 no root test can hold. Two byte scans decide that for
-// plain prose far faster than the root tests' case-folded searches do.
-bool xml_root_possible(Buf b) {
-    return within(b, 0, XML_ROOT_WINDOW, "<") || within(b, 0, XML_ROOT_WINDOW, ":");
-}
-
 // The separator after a portable-map magic number: LF, CR or a blank at byte 2.
 bool pnm_separator(Buf b) { return at(b, 2, "0A"_hex) || at(b, 2, "0D"_hex) || at(b, 2, "20"_hex); }
 
@@ -115,7 +108,7 @@ bool check_image_png(Buf b) { return at(b, 0, "89 50 4E 47 0D 0A 1A 0A"_hex); }
 
 // "image/svg+xml"
 bool check_image_svg_xml(Buf b) {
-    return (xml_root_possible(b) && xml_root(b, "svg", SVG_NS)) ||
+    return xml_root(b, "svg", SVG_NS) ||
            (within(b, 0, 256, "<svg") && within(b, 5, 256, SVG_NS)) ||
            at(b, 0, "<svg");
 }
@@ -130,7 +123,7 @@ bool check_image_vnd_adobe_photoshop(Buf b) {
 
 // "image/vnd.adobe.premiere"
 bool check_image_vnd_adobe_premiere(Buf b) {
-    return xml_root_possible(b) && xml_root(b, "PremiereData");
+    return xml_root(b, "PremiereData");
 }
 
 // "image/vnd.dgn;version=7"

@@ -10,16 +10,8 @@ namespace mime_magic::checks {
 
 namespace {
 
-// Every needle of the XML root test holds a '<' or a ':', so without either
-// in bytes 0..2048 no root test can hold. Two byte scans decide that for
-// plain prose far faster than the root tests' case-folded searches do.
-bool xml_root_possible(Buf b) {
-    return within(b, 0, XML_ROOT_WINDOW, "<") || within(b, 0, XML_ROOT_WINDOW, ":");
-}
-
 // "text/html" step 1: the XML root test for the usual document roots.
 bool html_root_element(Buf b) {
-    if (!xml_root_possible(b)) return false;
     return xml_root(b, "html") || xml_root(b, "link") || xml_root(b, "body") ||
            xml_root(b, "p") || xml_root(b, "script") || xml_root(b, "frameset") ||
            xml_root(b, "iframe");
@@ -57,7 +49,7 @@ bool check_text_html(Buf b) {
 }
 
 // "text/iso19139+xml"
-bool check_text_iso19139_xml(Buf b) { return xml_root_possible(b) && xml_root(b, "MD_metadata"); }
+bool check_text_iso19139_xml(Buf b) { return xml_root(b, "MD_metadata"); }
 
 // "text/javascript"
 bool check_text_javascript(Buf b) {
