@@ -200,17 +200,28 @@ void XmlRootIndex::build(const uint8_t* bytes, size_t len) {
     text_ = len != 0 && looks_like_text(bytes, len);
     if (!text_) return;
     last_ = len - 1 < XML_ROOT_WINDOW ? len - 1 : XML_ROOT_WINDOW;
-    // A counting sort of the '<' and ':' positions by the folded byte after
-    // them (a position at the window's end has nothing after it: no root fits).
+    // The '<' and ':' positions (each followed by at least one byte), found
+    // with memchr, then grouped by the folded byte after them.
+    uint16_t found[XML_ROOT_WINDOW + 1];
+    size_t n = 0;
+    for (uint8_t c : {uint8_t('<'), uint8_t(':')}) {
+        const uint8_t* cur = bytes;
+        const uint8_t* end = bytes + last_;  // the last byte has nothing after it
+        while (cur < end) {
+            const void* hit = std::memchr(cur, c, size_t(end - cur));
+            if (!hit) break;
+            const uint8_t* h = static_cast<const uint8_t*>(hit);
+            found[n++] = uint16_t(h - bytes);
+            cur = h + 1;
+        }
+    }
     uint16_t count[257] = {};
-    for (size_t i = 0; i < last_; ++i)
-        if (bytes[i] == '<' || bytes[i] == ':') ++count[ascii_fold(bytes[i + 1]) + 1];
+    for (size_t i = 0; i < n; ++i) ++count[ascii_fold(bytes[found[i] + 1]) + 1];
     start_[0] = 0;
     for (size_t c = 1; c < 257; ++c) start_[c] = uint16_t(start_[c - 1] + count[c]);
     uint16_t fill[256];
     for (size_t c = 0; c < 256; ++c) fill[c] = start_[c];
-    for (size_t i = 0; i < last_; ++i)
-        if (bytes[i] == '<' || bytes[i] == ':') pos_[fill[ascii_fold(bytes[i + 1])]++] = uint16_t(i);
+    for (size_t i = 0; i < n; ++i) pos_[fill[ascii_fold(bytes[found[i] + 1])]++] = found[i];
 }
 
 bool XmlRootIndex::matches(const uint8_t* bytes, size_t len, const char* root) {
