@@ -3,58 +3,107 @@
 
 namespace mime_magic::checks {
 
+// Namespace names searched by the XML checks (external, so tests can see them).
+// The namespace name of the COLLADA 1.4 schema.
+extern const char kColladaNamespace[];
+const char kColladaNamespace[] = "http://www.collada.org/2005/11/COLLADASchema";
+// The namespace name W3C XML Schema defines for schema instances.
+extern const char kXmlSchemaInstanceNamespace[];
+const char kXmlSchemaInstanceNamespace[] = "http://www.w3.org/2001/XMLSchema-instance";
+
 // "chemical/x-cdx"
-bool check_chemical_x_cdx(Buf) { return false; }
+bool check_chemical_x_cdx(Buf b) { return at(b, 0, "VjCD0100"); }
 
 // "font/collection"
-bool check_font_collection(Buf) { return false; }
+bool check_font_collection(Buf b) {
+    return at(b, 0, "ttcf") && (at(b, 4, "00 01 00 00"_hex) || at(b, 4, "00 02 00 00"_hex));
+}
 
 // "font/woff"
-bool check_font_woff(Buf) { return false; }
+bool check_font_woff(Buf b) { return at(b, 0, "wOFF"); }
 
 // "font/woff2"
-bool check_font_woff2(Buf) { return false; }
+bool check_font_woff2(Buf b) { return at(b, 0, "wOF2"); }
 
 // "message/news"
-bool check_message_news(Buf) { return false; }
+bool check_message_news(Buf b) {
+    return at(b, 0, "Path:") || at(b, 0, "Xref:") || at(b, 0, "Article");
+}
 
-// "message/rfc822"
-bool check_message_rfc822(Buf) { return false; }
+// "message/rfc822": the first step that holds decides.
+bool check_message_rfc822(Buf b) {
+    if (at_any_case(b, 0, "Relay-Version:")) return true;
+    if (at(b, 0, "#! rnews")) return true;
+    if (at(b, 0, "N#! rnews")) return true;
+    if (at(b, 0, "Forward to")) return true;
+    if (at(b, 0, "Pipe to")) return true;
+    if (at_any_case(b, 0, "Return-Path:")) return true;
+    if (at_any_case(b, 0, "Message-ID:")) return true;
+    if (at(b, 0, "X-Mailer:")) return true;
+    if (at(b, 0, "X-Notes-Item:") && within(b, 0, 8192, "Message-ID:")) return true;
+    if (pattern(b, Pat::Rfc822_1) &&
+        (within_any_case(b, 0, 8192, "\ndate:") || within(b, 0, 8192, "\nDelivered-To:") ||
+         within_any_case(b, 0, 8192, "\nFrom:") || within_any_case(b, 0, 8192, "\nMessage-ID:") ||
+         within_any_case(b, 0, 8192, "\nMIME-Version:") ||
+         within_any_case(b, 0, 8192, "\nReceived:") ||
+         within_any_case(b, 0, 8192, "\nRelay-Version:") ||
+         within_any_case(b, 0, 8192, "\nReturn-Path:") || within(b, 0, 8192, "\nStatus:") ||
+         within(b, 0, 8192, "\nUser-Agent:") || within(b, 0, 8192, "\nX-Mailer:") ||
+         within_any_case(b, 0, 8192, "\nX-Originating-IP:")))
+        return true;
+    if (within_any_case(b, 0, 1000, "\nmessage-id:")) return true;
+    return false;
+}
 
 // "message/x-emlx"
-bool check_message_x_emlx(Buf) { return false; }
+bool check_message_x_emlx(Buf b) {
+    return within(b, 2, 9, "\nPipe to") || within(b, 2, 9, "\nFrom:") ||
+           within(b, 2, 9, "\nDate:");
+}
 
 // "model/e57"
-bool check_model_e57(Buf) { return false; }
+bool check_model_e57(Buf b) { return at(b, 0, "ASTM-E57"); }
 
 // "model/gltf-binary"
-bool check_model_gltf_binary(Buf) { return false; }
+bool check_model_gltf_binary(Buf b) {
+    return at(b, 0, "glTF") && (at(b, 4, "01 00 00 00"_hex) || at(b, 4, "02 00 00 00"_hex));
+}
 
 // "model/vnd.collada+xml"
-bool check_model_vnd_collada_xml(Buf) { return false; }
+bool check_model_vnd_collada_xml(Buf b) { return xml_root(b, "COLLADA", kColladaNamespace); }
 
 // "model/vnd.dwf"
-bool check_model_vnd_dwf(Buf) { return false; }
+bool check_model_vnd_dwf(Buf b) { return at(b, 0, "(DWF V") && at(b, 8, ".") && at(b, 11, ")"); }
 
 // "model/vnd.dwf;version=2"
-bool check_model_vnd_dwf_version_2(Buf) { return false; }
+bool check_model_vnd_dwf_version_2(Buf b) { return at(b, 0, "(DWF V00.22)"); }
 
 // "model/vnd.dwf;version=5"
-bool check_model_vnd_dwf_version_5(Buf) { return false; }
+bool check_model_vnd_dwf_version_5(Buf b) { return at(b, 0, "(DWF V00.55)"); }
 
 // "model/vnd.dwf;version=6"
-bool check_model_vnd_dwf_version_6(Buf) { return false; }
+bool check_model_vnd_dwf_version_6(Buf b) {
+    return at(b, 0, "(DWF V06") && at(b, 8, ".") && at(b, 11, ")PK");
+}
 
 // "model/x.stl-ascii"
-bool check_model_x_stl_ascii(Buf) { return false; }
+bool check_model_x_stl_ascii(Buf b) { return at(b, 0, "solid ") && within(b, 7, 256, "facet "); }
 
 // "model/x3d+xml"
-bool check_model_x3d_xml(Buf) { return false; }
+bool check_model_x3d_xml(Buf b) { return xml_root(b, "X3D", kXmlSchemaInstanceNamespace); }
 
 // "multipart/appledouble"
-bool check_multipart_appledouble(Buf) { return false; }
+bool check_multipart_appledouble(Buf b) { return at(b, 0, "00 05 16 07"_hex); }
 
-// "multipart/related"
-bool check_multipart_related(Buf) { return false; }
+// "multipart/related": the first step that holds decides.
+bool check_multipart_related(Buf b) {
+    if (at_any_case(b, 0, "From: <Saved by Windows Internet Explorer 8>")) return true;
+    if (at_any_case(b, 0, "From: ") && at(b, 6, "\"") &&
+        at_any_case(b, 7, "Saved by Internet Explorer 11") && at(b, 36, "\""))
+        return true;
+    if (at(b, 0, "MIME-Version: 1.0") && within(b, 16, 512, "\nContent-Type: multipart/related"))
+        return true;
+    return false;
+}
 
 }  // namespace mime_magic::checks
