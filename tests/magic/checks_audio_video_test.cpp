@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -502,6 +503,30 @@ TEST(VideoChecks, WindowsMediaText) {
         {"video/x-ms-wmv", check_video_x_ms_wmv, {{0, "WMV2"}}, false, "wrong case"},
         {"video/x-ms-wmv", check_video_x_ms_wmv, {{0, "Windows Media Audio"}}, false, "audio"},
     });
+}
+
+// The "audio/mpeg" check skips its pattern when the buffer cannot hold a
+// match; on buffers full of the pattern's own pieces its answer must still be
+// the pattern's answer as written. Byte 0 is a letter, so only the pattern
+// can make the check hold.
+TEST(AudioChecks, MpegPatternShortcutKeepsTheAnswer) {
+    const std::vector<std::string> pieces = {
+        H("00"), H("00 00"), "\r\n", "\r", "\n", "ID3", "ID", H("C3 BF"), H("C3 BB"),
+        H("C3 A3"), H("C3 B1"), H("C3"), H("BF"), H("FF FB"), "x", "3"};
+    std::mt19937 rng(20240607);
+    int matched = 0;
+    for (int round = 0; round < 3000; ++round) {
+        std::string head = "x";
+        while (head.size() < 48) head += pieces[rng() % pieces.size()];
+        std::vector<uint8_t> buf = buffer_with({{0, head}});
+        // Any match ends at a non-zero byte inside the head, so a span a little
+        // longer than the head answers for the whole buffer.
+        const bool expected = pattern_matches_as_written(Pat::AudioMpeg1, buf.data(), head.size() + 8);
+        matched += expected;
+        ASSERT_EQ(check_audio_mpeg(Buf(buf.data(), buf.size())), expected) << testing::PrintToString(head);
+    }
+    EXPECT_GT(matched, 300);
+    EXPECT_LT(matched, 2700);
 }
 
 // Whole-detector answers that the walk order settles among these types.

@@ -41,15 +41,18 @@ bool check_message_rfc822(Buf b) {
     if (at_any_case(b, 0, "Message-ID:")) return true;
     if (at(b, 0, "X-Mailer:")) return true;
     if (at(b, 0, "X-Notes-Item:") && within(b, 0, 8192, "Message-ID:")) return true;
-    if (pattern(b, Pat::Rfc822_1) &&
-        (within_any_case(b, 0, 8192, "\ndate:") || within(b, 0, 8192, "\nDelivered-To:") ||
+    // The pattern and the twelve headers are both required; the headers are
+    // looked for first because they only scan bytes 0..8192, while the pattern
+    // scans the whole buffer (about 50-90 us for 128 KiB without a header).
+    if ((within_any_case(b, 0, 8192, "\ndate:") || within(b, 0, 8192, "\nDelivered-To:") ||
          within_any_case(b, 0, 8192, "\nFrom:") || within_any_case(b, 0, 8192, "\nMessage-ID:") ||
          within_any_case(b, 0, 8192, "\nMIME-Version:") ||
          within_any_case(b, 0, 8192, "\nReceived:") ||
          within_any_case(b, 0, 8192, "\nRelay-Version:") ||
          within_any_case(b, 0, 8192, "\nReturn-Path:") || within(b, 0, 8192, "\nStatus:") ||
          within(b, 0, 8192, "\nUser-Agent:") || within(b, 0, 8192, "\nX-Mailer:") ||
-         within_any_case(b, 0, 8192, "\nX-Originating-IP:")))
+         within_any_case(b, 0, 8192, "\nX-Originating-IP:")) &&
+        pattern(b, Pat::Rfc822_1))
         return true;
     if (within_any_case(b, 0, 1000, "\nmessage-id:")) return true;
     return false;
