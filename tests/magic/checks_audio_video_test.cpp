@@ -559,6 +559,12 @@ TEST(AudioVideoDetection, ChildAndWalkOrder) {
         {{{0, "fLaC" + H("00 00 00 22 10 00")}}, 10, "audio/x-flac"},
         {{{0, H("FF FB 90 44 00 0F")}}, 6, "audio/mpeg"},
         {{{0, H("FF F1 50 80 02 1F FC")}}, 7, "audio/x-aac"},
+        // A Sun audio header with the usual data offset 24 has 00 00 00 at 4,
+        // so "audio/basic" (walked first) takes it whatever its encoding is.
+        {{{0, ".snd" + H("00 00 00 18 00 00 10 00 00 00 00 17 00 00 1F 40")}}, 20, "audio/basic"},
+        {{{0, ".snd" + H("00 00 01 18 00 00 10 00 00 00 00 17 00 00 1F 40")}}, 20, "audio/x-adpcm"},
+        {{{0, kAsf + H("68 05 00 00 00 00 00 00")}, {100, "Windows Media Audio"}}, 200,
+         "audio/x-ms-wma"},
     };
     for (const Expect& e : expects) {
         EXPECT_EQ(detect(e.puts, e.len), e.mime) << e.mime;

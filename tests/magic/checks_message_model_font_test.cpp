@@ -325,6 +325,14 @@ TEST(MessageModelFontDetection, WalkOrder) {
         {"(DWF V07.00)\x01\x02"s, "model/vnd.dwf"},
         {"MIME-Version: 1.0\nContent-Type: multipart/related; boundary=\"b\"\n\n--b\n",
          "multipart/related"},
+        // Both the multipart check and its parent's check hold: the child wins.
+        {"MIME-Version: 1.0\nContent-Type: multipart/related; boundary=\"b\"\n"
+         "Message-ID: <1@example.org>\n\n--b\n",
+         "multipart/related"},
+        {"Return-Path: <a@example.org>\nFrom: a@example.org\nSubject: hi\n\nbody\n",
+         "message/rfc822"},
+        {"Path: news.example.org!not-for-mail\nSubject: hi\n\nbody\n", "message/news"},
+        {"solid cube\n  facet normal 0 0 1\n    outer loop\n", "model/x.stl-ascii"},
         {"wOFF\x00\x01\x00\x00\x00\x00\x01\x00"s, "font/woff"},
         {"wOF2\x00\x01\x00\x00\x00\x00\x01\x00"s, "font/woff2"},
         {"glTF\x02\x00\x00\x00\x40\x00\x00\x00"s, "model/gltf-binary"},
