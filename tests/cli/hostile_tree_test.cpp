@@ -223,21 +223,27 @@ TEST(HostileTree, ChainOfLongestNamesUpToThePathLimit) {
 TEST(HostileTree, ControlCharactersAndLongNamesAreEscapedInJson) {
     TempDir t;
     const std::string long_name(255, 'L');
-    write_file(t / "new\nline", "a");
-    write_file(t / "tab\there", "b");
-    write_file(t / "quote\"back\\slash", "");
-    write_file(t / "bell\x07", "");
-    write_file(t / long_name, "c");
+    // Entry name, and how it stands in the JSON text.
+    const std::vector<std::pair<std::string, std::string>> names = {
+        {"new\nline", "new\\nline"},
+        {"tab\there", "tab\\there"},
+        {"cr\rx", "cr\\rx"},
+        {"bs\bx", "bs\\bx"},
+        {"ff\fx", "ff\\fx"},
+        {"bell\x07", "bell\\u0007"},
+        {"us\x1F", "us\\u001f"},
+        {"del\x7F", "del\x7F"},
+        {"quote\"back\\slash", "quote\\\"back\\\\slash"},
+        {"line\xE2\x80\xA8sep", "line\xE2\x80\xA8sep"},
+        {long_name, long_name},
+    };
+    for (const auto& [name, escaped] : names) write_file(t / name, name.size() % 2 ? "a" : "");
 
     RunResult r = run_tool({t.path()});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(count(r.out, "\"Atomic\": {"), 5u);
-    const std::string dir = "\"path\": \"" + t.path() + "/";
-    EXPECT_TRUE(contains(r.out, dir + "new\\nline\"")) << r.out;
-    EXPECT_TRUE(contains(r.out, dir + "tab\\there\""));
-    EXPECT_TRUE(contains(r.out, dir + "quote\\\"back\\\\slash\""));
-    EXPECT_TRUE(contains(r.out, dir + "bell\\u0007\""));
-    EXPECT_TRUE(contains(r.out, dir + long_name + "\""));
+    EXPECT_EQ(count(r.out, "\"Atomic\": {"), names.size());
+    for (const auto& [name, escaped] : names)
+        EXPECT_TRUE(contains(r.out, "\"path\": \"" + t.path() + "/" + escaped + "\"")) << escaped;
     // No raw control character is left inside the document.
     for (char c : r.out) EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20);
 
@@ -420,12 +426,18 @@ TEST(HostileTree, FifoChildrenAreLeftOutWithoutWaiting) {
     EXPECT_EQ(fed.drain(), data);
 }
 
-TEST(HostileTree, DevicesAsThePathAreUnsupported) {
-    for (const char* dev : {"/dev/null", "/dev/zero"}) {
-        RunResult r = run_tool({dev});
-        const std::string message = std::string(dev) + ": unsupported file type";
-        EXPECT_EQ(r.status, 1) << dev;
-        EXPECT_EQ(r.out, "") << dev;
+TEST(HostileTree, DevicesAndOverlongPathsAsThePath) {
+    std::string overlong = "/tmp";
+    while (overlong.size() <= PATH_MAX) overlong += "/x";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"/dev/null", "/dev/null: unsupported file type"},
+        {"/dev/zero", "/dev/zero: unsupported file type"},
+        {overlong, "path is not readable: " + overlong},
+    };
+    for (const auto& [path, message] : cases) {
+        RunResult r = run_tool({path});
+        EXPECT_EQ(r.status, 1) << message;
+        EXPECT_EQ(r.out, "") << message;
         EXPECT_EQ(r.err, message + "\nError: " + message + "\n");
     }
 }
