@@ -122,7 +122,13 @@ std::string hex_digest(const uint8_t* digest, size_t len) {
     return out;
 }
 
-Result<Artefact> assess_symlink(const std::string& path) {
+// The directory walk recurses once per level, up to the depth that the
+// path-length limit allows (some 2000 levels). The steps with large locals
+// (the header and hash buffers, the class probes, the listing) are kept out
+// of line, so that each level adds only a small frame to the stack.
+#define TARVIK_OUT_OF_LINE [[gnu::noinline]]
+
+TARVIK_OUT_OF_LINE Result<Artefact> assess_symlink(const std::string& path) {
     AssessError e{};
     e.kind = AssessErrorKind::Symlink;
     char* resolved = has_nul(path) ? nullptr : ::realpath(path.c_str(), nullptr);
@@ -137,7 +143,7 @@ Result<Artefact> assess_symlink(const std::string& path) {
     return e;
 }
 
-Result<Artefact> assess_regular(const std::string& path) {
+TARVIK_OUT_OF_LINE Result<Artefact> assess_regular(const std::string& path) {
     // The header: exactly one read, neither completed nor retried.
     uint8_t header[HEADER_LEN];
     int fd = open_regular(path);
@@ -179,29 +185,37 @@ Result<Artefact> assess_regular(const std::string& path) {
     return node;
 }
 
+TARVIK_OUT_OF_LINE CompositeClass directory_class(const std::string& path) {
+    return classify_directory(path);
+}
+
+// The entry names of a directory, or false when it cannot be listed. The
+// names are gathered and the listing closed before any entry is assessed, so
+// the walk holds no descriptor per level of depth.
+TARVIK_OUT_OF_LINE bool list_names(const std::string& path, std::vector<std::string>& names) {
+    DIR* dir = ::opendir(path.c_str());
+    if (!dir) return false;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir);
+        if (!entry) break;  // the end, or a failing read: keep what was gathered
+        std::string_view name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        names.emplace_back(name);
+    }
+    ::closedir(dir);
+    return true;
+}
+
 Result<Artefact> assess_directory(const std::string& path) {
     Artefact node;
     node.path = path;
-    node.class_ = classify_directory(path);
+    node.class_ = directory_class(path);
     node.full_mime_type = "inode/directory";
     node.classification_source = ClassificationSource::Structure;
 
-    // The names are gathered and the listing closed before any entry is
-    // assessed, so the walk holds no descriptor per level of depth.
     std::vector<std::string> names;
-    {
-        DIR* dir = ::opendir(path.c_str());
-        if (!dir) return not_readable(path);
-        for (;;) {
-            errno = 0;
-            const dirent* entry = ::readdir(dir);
-            if (!entry) break;  // the end, or a failing read: keep what was gathered
-            std::string_view name = entry->d_name;
-            if (name == "." || name == "..") continue;
-            names.emplace_back(name);
-        }
-        ::closedir(dir);
-    }
+    if (!list_names(path, names)) return not_readable(path);
 
     for (const std::string& name : names) {
         Result<Artefact> child = assess_path(join(path, name));

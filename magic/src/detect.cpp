@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -51,9 +52,15 @@ std::optional<std::string_view> detect_mime_from_path(std::string_view path) {
     if (path.find('\0') != std::string_view::npos) return std::nullopt;
     const std::string cpath(path);
     // O_NONBLOCK: a FIFO or device swapped in for the file must not block the
-    // open; the read below then fails or returns nothing.
+    // open. Only a regular file is read: reading a FIFO would take data meant
+    // for its reader, and a device may never end.
     int fd = ::open(cpath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) return std::nullopt;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
     // The buffer is all zeros between detections: each detection clears again
     // only the bytes its read wrote, instead of the whole 128 KiB.
     static thread_local uint8_t buffer[MIME_SNIFF_BUFFER_LEN];
