@@ -21,6 +21,7 @@
 #include "blake3.h"
 #include "mime_magic/mime_magic.h"
 #include "tarvik/assess.h"
+#include "file_access.h"
 
 namespace tarvik {
 
@@ -55,15 +56,14 @@ bool exists(const std::string& path) {
 // Opens a regular file for reading. The open never blocks (a FIFO or device
 // put in place of the file after its lstat is opened non-blocking) and
 // anything that is not a regular file once opened counts as unreadable.
-// Returns -1 on failure.
-int open_regular(const std::string& path) {
+// Returns -1 on failure; `st` receives the opened file's metadata.
+int open_regular(const std::string& path, struct stat& st) {
     if (has_nul(path)) return -1;
     int fd;
     do {
         fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) return -1;
-    struct stat st;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return -1;
@@ -128,6 +128,35 @@ std::string hex_digest(const uint8_t* digest, size_t len) {
 // of line, so that each level adds only a small frame to the stack.
 #define TARVIK_OUT_OF_LINE [[gnu::noinline]]
 
+// Hashes the rest of an open file after the `fill` bytes already read into
+// `buf` (HASH_BATCH bytes of room) and sets `out` to "blake3:" and the 64
+// lowercase hexadecimal digits. Each read asks for at most 8192 bytes; the
+// bytes of several reads are handed to the hasher together, so that its
+// widest vector unit (16 chunks of 1 KiB at once) has enough input. The
+// digest is the same. False when a read fails.
+bool hash_open_file(int fd, uint8_t* buf, size_t fill, std::string& out) {
+    blake3_hasher hasher;
+    blake3_hasher_init(&hasher);
+    for (;;) {
+        if (HASH_BATCH - fill < HASH_CHUNK) {
+            blake3_hasher_update(&hasher, buf, fill);
+            fill = 0;
+        }
+        ssize_t n = ::read(fd, buf + fill, HASH_CHUNK);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) break;
+        fill += static_cast<size_t>(n);
+    }
+    blake3_hasher_update(&hasher, buf, fill);
+    uint8_t digest[BLAKE3_OUT_LEN];
+    blake3_hasher_finalize(&hasher, digest, sizeof digest);
+    out = "blake3:" + hex_digest(digest, sizeof digest);
+    return true;
+}
+
 TARVIK_OUT_OF_LINE Result<Artefact> assess_symlink(const std::string& path) {
     AssessError e{};
     e.kind = AssessErrorKind::Symlink;
@@ -144,24 +173,30 @@ TARVIK_OUT_OF_LINE Result<Artefact> assess_symlink(const std::string& path) {
 }
 
 TARVIK_OUT_OF_LINE Result<Artefact> assess_regular(const std::string& path) {
-    // The header: exactly one read, neither completed nor retried.
-    uint8_t header[HEADER_LEN];
-    int fd = open_regular(path);
-    if (fd < 0) return not_readable(path);
-    ssize_t n = ::read(fd, header, sizeof header);
-    ::close(fd);
-    if (n < 0) return not_readable(path);
-
+    // One descriptor serves the header, the size, the hash and the trailer
+    // probe: the header is the hash's first read, so the bytes and every
+    // answer are those of separate opens, with fewer system calls.
     struct stat st;
-    if (::stat(path.c_str(), &st) != 0) return not_readable(path);
+    int fd = open_regular(path, st);
+    if (fd < 0) return not_readable(path);
+    struct FdCloser {
+        int fd;
+        ~FdCloser() { ::close(fd); }
+    } closer{fd};
 
-    Result<std::string> hash = hash_file(path);
-    if (auto* err = std::get_if<AssessError>(&hash)) return std::move(*err);
+    // The header: exactly one read of at most 8192 bytes, neither completed
+    // nor retried.
+    alignas(64) uint8_t buf[HASH_BATCH];
+    ssize_t n = ::read(fd, buf, HEADER_LEN);
+    if (n < 0) return not_readable(path);
+    std::optional<AtomicClass> cls = sniff_magic(buf, static_cast<size_t>(n));
 
+    // The size is the opened file's, from its metadata.
     Artefact node;
     node.path = path;
-    node.hash = std::move(std::get<std::string>(hash));
+    if (!hash_open_file(fd, buf, static_cast<size_t>(n), node.hash)) return not_readable(path);
     node.size = static_cast<uint64_t>(st.st_size);
+    if (!cls) cls = probe_disk_image_trailer_fd(fd, st.st_size);
 
     if (auto mime = mime_magic::detect_mime_from_path(path)) {
         node.full_mime_type = std::string(*mime);
@@ -171,8 +206,6 @@ TARVIK_OUT_OF_LINE Result<Artefact> assess_regular(const std::string& path) {
         node.full_mime_type = std::string(OCTET_STREAM);
     }
 
-    std::optional<AtomicClass> cls = sniff_magic(header, static_cast<size_t>(n));
-    if (!cls) cls = probe_disk_image_trailer(path);
     if (cls) {
         node.classification_source = ClassificationSource::Magic;
     } else if ((cls = classify_by_mime(*node.full_mime_type))) {
@@ -255,34 +288,15 @@ Result<Artefact> assess_path(std::string_view path) {
 
 Result<std::string> hash_file(std::string_view path) {
     std::string p(path);
-    int fd = open_regular(p);
+    struct stat st;
+    int fd = open_regular(p, st);
     if (fd < 0) return not_readable(p);
-    blake3_hasher hasher;
-    blake3_hasher_init(&hasher);
-    // Each read asks for at most 8192 bytes; the bytes of several reads are
-    // handed to the hasher together, so that its widest vector unit (16
-    // chunks of 1 KiB at once) has enough input. The digest is the same.
     alignas(64) uint8_t buf[HASH_BATCH];
-    size_t fill = 0;
-    for (;;) {
-        ssize_t n = ::read(fd, buf + fill, HASH_CHUNK);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ::close(fd);
-            return not_readable(p);
-        }
-        if (n == 0) break;
-        fill += static_cast<size_t>(n);
-        if (sizeof buf - fill < HASH_CHUNK) {
-            blake3_hasher_update(&hasher, buf, fill);
-            fill = 0;
-        }
-    }
-    blake3_hasher_update(&hasher, buf, fill);
+    std::string out;
+    bool ok = hash_open_file(fd, buf, 0, out);
     ::close(fd);
-    uint8_t digest[BLAKE3_OUT_LEN];
-    blake3_hasher_finalize(&hasher, digest, sizeof digest);
-    return "blake3:" + hex_digest(digest, sizeof digest);
+    if (!ok) return not_readable(p);
+    return out;
 }
 
 CompositeClass classify_directory(std::string_view path) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "tarvik/assess.h"
+#include "file_access.h"
 
 namespace tarvik {
 
@@ -83,17 +84,19 @@ std::optional<AtomicClass> probe_disk_image_trailer(std::string_view path) {
     int fd = ::open(cpath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) return std::nullopt;
     FdGuard guard(fd);
-
     struct stat st;
     if (::fstat(fd, &st) != 0) return std::nullopt;
-    const off_t size = st.st_size;
-    const off_t start = size >= off_t(kTrailerSize) ? size - off_t(kTrailerSize) : 0;
-    if (::lseek(fd, start, SEEK_SET) == off_t(-1)) return std::nullopt;
+    return probe_disk_image_trailer_fd(fd, st.st_size);
+}
 
+std::optional<AtomicClass> probe_disk_image_trailer_fd(int fd, off_t size) {
+    const off_t start = size >= off_t(kTrailerSize) ? size - off_t(kTrailerSize) : 0;
+    // Positioned reads from size-512 (or 0): the same bytes as a seek and
+    // reads, and a descriptor that cannot seek (a FIFO) fails the same way.
     char buf[kTrailerSize];
     size_t got = 0;
     while (got < kTrailerSize) {
-        ssize_t r = ::read(fd, buf + got, kTrailerSize - got);
+        ssize_t r = ::pread(fd, buf + got, kTrailerSize - got, start + off_t(got));
         if (r < 0) {
             if (errno == EINTR) continue;
             return std::nullopt;
