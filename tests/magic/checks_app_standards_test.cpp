@@ -3,12 +3,12 @@
 // the whole detector.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "checks.h"
 #include "mime_magic/mime_magic.h"
+#include "check_support.h"
 
 namespace mime_magic::checks::std_ns {
 extern const char atom_0_3[];
@@ -35,8 +35,10 @@ namespace {
 
 using namespace mime_magic;
 using namespace mime_magic::checks;
+using namespace checksupport;
 
-constexpr size_t kLen = MIME_SNIFF_BUFFER_LEN;
+// Hexadecimal bytes, short for the rows.
+const auto& H = hex;
 
 // A string literal with every byte, embedded 00 bytes included.
 template <size_t K>
@@ -44,55 +46,12 @@ std::string L(const char (&s)[K]) {
     return std::string(s, K - 1);
 }
 
-// Bytes written as hexadecimal pairs separated by blanks.
-std::string H(const char* hex) {
-    std::string out;
-    int half = -1;
-    for (const char* p = hex; *p; ++p) {
-        if (*p == ' ') continue;
-        int v = *p <= '9' ? *p - '0' : (*p | 0x20) - 'a' + 10;
-        if (half < 0) {
-            half = v;
-        } else {
-            out.push_back(char(half << 4 | v));
-            half = -1;
-        }
-    }
-    return out;
-}
-
 std::string rep(size_t n, char c) { return std::string(n, c); }
-
-struct Piece {
-    size_t off;
-    std::string bytes;
-};
-
-// The detection buffer: 131072 zero bytes with the pieces written in.
-std::vector<uint8_t> buffer(const std::vector<Piece>& pieces) {
-    std::vector<uint8_t> buf(kLen, 0);
-    for (const Piece& p : pieces) std::memcpy(buf.data() + p.off, p.bytes.data(), p.bytes.size());
-    return buf;
-}
-
-struct Case {
-    const char* what;
-    bool (*check)(Buf);
-    std::vector<Piece> pieces;
-    bool expect;
-};
-
-void run_cases(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        auto buf = buffer(c.pieces);
-        EXPECT_EQ(c.check(Buf(buf.data(), buf.size())), c.expect) << c.what;
-    }
-}
 
 const std::string kDecl = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
 
 // An XML document: the declaration, then `body`.
-std::vector<Piece> xml(const std::string& body) { return {{0, kDecl + body}}; }
+Puts xml(const std::string& body) { return {{0, kDecl + body}}; }
 
 std::string with_ns(const std::string& open, const char* ns) {
     return open + " xmlns=\"" + ns + "\">\n";
@@ -145,7 +104,7 @@ TEST(AppStandardsNamespaces, EachNameEndsWithItsPathAndHasItsLength) {
 // Fixed bytes at fixed offsets.
 
 TEST(AppStandardsChecks, SignaturesAtOffsets) {
-    run_cases({
+    run_rows({
         {"applefile", check_application_applefile, {{0, H("00 05 16 00")}}, true},
         {"applefile: appledouble magic", check_application_applefile, {{0, H("00 05 16 07")}}, false},
         {"cbor", check_application_cbor, {{0, H("D9 D9 F7 A1")}}, true},
@@ -205,7 +164,7 @@ TEST(AppStandardsChecks, SignaturesAtOffsets) {
 }
 
 TEST(AppStandardsChecks, Alternatives) {
-    run_cases({
+    run_rows({
         {"coreldraw CDR", check_application_coreldraw, {{0, "RIFF"}, {8, "CDR9"}}, true},
         {"coreldraw cdr", check_application_coreldraw, {{0, "RIFF"}, {8, "cdr"}}, true},
         {"coreldraw DES", check_application_coreldraw, {{0, "RIFF"}, {8, "DES"}}, true},
@@ -247,7 +206,7 @@ TEST(AppStandardsChecks, Alternatives) {
 }
 
 TEST(AppStandardsChecks, MaskedBytes) {
-    std::vector<Case> cases = {
+    std::vector<Row> cases = {
         {"sereal v3 own magic", check_application_sereal_version_3, {{0, H("3D F3 72 6C 03")}}, true},
         {"sereal v3 high bits ignored", check_application_sereal_version_3, {{0, H("3D F3 72 6C 23")}}, true},
         {"sereal v3 with =srl", check_application_sereal_version_3, {{0, H("3D 73 72 6C 03")}}, false},
@@ -272,11 +231,11 @@ TEST(AppStandardsChecks, MaskedBytes) {
                          check_application_zstd, {{0, std::string(1, char(first)).append(H("2A 4D 18"))}}, ok});
     }
     cases.push_back({"zstd: magic one byte late", check_application_zstd, {{1, H("28 B5 2F FD")}}, false});
-    run_cases(cases);
+    run_rows(cases);
 }
 
 TEST(AppStandardsChecks, OctetStream) {
-    run_cases({
+    run_rows({
         {"shell archive at 10", check_application_octet_stream,
          {{0, "#!/bin/sh\n# This is a shell archive (produced by shar)"}}, true},
         {"shell archive at 11", check_application_octet_stream,
@@ -301,7 +260,7 @@ TEST(AppStandardsChecks, OctetStream) {
 
 TEST(AppStandardsChecks, Pkcs7Signature) {
     const std::string oid = H("06 09 2A 86 48 86 F7 0D 01 07");
-    std::vector<Case> cases = {
+    std::vector<Row> cases = {
         {"PEM", check_application_pkcs7_signature, {{0, "-----BEGIN PKCS7-----\n"}}, true},
         {"PEM lower case", check_application_pkcs7_signature, {{0, "-----BEGIN pkcs7"}}, false},
     };
@@ -319,7 +278,7 @@ TEST(AppStandardsChecks, Pkcs7Signature) {
     }
     cases.push_back({"30 85 is not a form", check_application_pkcs7_signature,
                      {{0, H("30 85")}, {7, oid}, {18, H("A0")}}, false});
-    run_cases(cases);
+    run_rows(cases);
 }
 
 // ---------------------------------------------------------------------------
@@ -327,7 +286,7 @@ TEST(AppStandardsChecks, Pkcs7Signature) {
 
 TEST(AppStandardsChecks, Epub) {
     const std::string mt = "mimetypeapplication/epub+zip";
-    run_cases({
+    run_rows({
         {"epub", check_application_epub_zip, {{0, H("50 4B 03 04 0A 00")}, {30, mt}}, true},
         {"epub: name at 31", check_application_epub_zip, {{0, H("50 4B 03 04")}, {31, mt}}, false},
         {"epub: empty-archive signature", check_application_epub_zip,
@@ -342,7 +301,7 @@ TEST(AppStandardsChecks, Epub) {
 
 TEST(AppStandardsChecks, IllustratorPs) {
     const std::string head = "%!PS-Adobe-3.0 EPSF-3.0\n";
-    run_cases({
+    run_rows({
         {"AI5 comment after LF", check_application_illustrator_ps,
          {{0, head + "%AI5_FileFormat 3\n"}}, true},
         {"AI5 comment with CR", check_application_illustrator_ps,
@@ -361,7 +320,7 @@ TEST(AppStandardsChecks, Marc) {
     // A leader: record length, status, type, level, ..., '4500' at 20.
     const std::string leader = "00714cam a2200205 a 4500";
     const std::string shifted = "00714cam a2200205 a x4500";  // '45' at 21
-    run_cases({
+    run_rows({
         {"bibliographic leader", check_application_marc, {{0, leader}}, true},
         {"authority leader (nz)", check_application_marc, {{0, "00714nz  a2200205n  4500"}}, true},
         {"holdings (cu)", check_application_marc, {{0, "00714cu  a2200205   4500"}}, true},
@@ -378,7 +337,7 @@ TEST(AppStandardsChecks, Marc) {
 }
 
 TEST(AppStandardsChecks, Pdf) {
-    run_cases({
+    run_rows({
         {"header at 0", check_application_pdf, {{0, "%PDF-1.7\n"}}, true},
         {"any version at 0", check_application_pdf, {{0, "%PDF-9"}}, true},
         {"behind a byte-order mark", check_application_pdf, {{0, "\xEF\xBB\xBF%PDF-1.4"}}, true},
@@ -404,9 +363,9 @@ TEST(AppStandardsChecks, Mbox) {
     const std::string from = "From someone@example.com Sat Jan  3 01:05:34 2026";  // 49 bytes
     auto at32 = [&](const std::string& line) {
         // A first line of 32 bytes, so the next line's LF is byte 32.
-        return std::vector<Piece>{{0, "From a@b.c Sat Jan  3 01:05:3426"}, {32, line}};
+        return Puts{{0, "From a@b.c Sat Jan  3 01:05:3426"}, {32, line}};
     };
-    std::vector<Case> cases = {
+    std::vector<Row> cases = {
         {"From: at 32", check_application_mbox, at32("\nFrom: a@b.c\n"), true},
         {"Date:", check_application_mbox, at32("\nDate: today\n"), true},
         {"Subject:", check_application_mbox, at32("\nSubject: hi\n"), true},
@@ -439,14 +398,14 @@ TEST(AppStandardsChecks, Mbox) {
         {"X- then Date: ending at 8193", check_application_mbox,
          {{0, from}, {49, "\nX-A: b"}, {8187, "\nDate: "}}, false},
     };
-    run_cases(cases);
+    run_rows(cases);
 }
 
 TEST(AppStandardsChecks, Msword) {
     const std::string cfb = H("D0 CF 11 E0 A1 B1 1A E1");
     const std::string word_doc =
         H("57 00 6F 00 72 00 64 00 44 00 6F 00 63 00 75 00 6D 00 65 00 6E 00 74");  // 23 bytes
-    run_cases({
+    run_rows({
         {"Word 6 title at 2080", check_application_msword, {{2080, "Microsoft Word 6.0 Document"}}, true},
         {"Word 6 title at 2081", check_application_msword, {{2081, "Microsoft Word 6.0 Document"}}, false},
         {"Italian title", check_application_msword, {{2080, "Documento Microsoft Word 6"}}, true},
@@ -479,7 +438,7 @@ TEST(AppStandardsChecks, Msword) {
 
 TEST(AppStandardsChecks, Xml) {
     const std::string ns = "<r xmlns=\"urn:x\"/>";
-    run_cases({
+    run_rows({
         {"declaration", check_application_xml, {{0, "<?xml version=\"1.0\"?>"}}, true},
         {"upper-case declaration", check_application_xml, {{0, "<?XML version=\"1.0\"?>"}}, true},
         {"byte-order mark", check_application_xml, {{0, "\xEF\xBB\xBF<?xml "}}, true},
@@ -516,8 +475,8 @@ TEST(AppStandardsChecks, Xml) {
 
 TEST(AppStandardsChecks, XmlRootsWithNamespaces) {
     using namespace std_ns;
-    const std::vector<Piece> binary = {{0, L("<feed\0\0\0\0\0 xmlns=\"http://www.w3.org/2005/Atom\">")}};
-    run_cases({
+    const Puts binary = {{0, L("<feed\0\0\0\0\0 xmlns=\"http://www.w3.org/2005/Atom\">")}};
+    run_rows({
         {"atom 1.0", check_application_atom_xml, xml(with_ns("<feed", atom_1_0)), true},
         {"atom 0.3", check_application_atom_xml, xml(with_ns("<feed version=\"0.3\"", atom_0_3)), true},
         {"atom, namespace in other case", check_application_atom_xml,
@@ -557,7 +516,7 @@ TEST(AppStandardsChecks, XmlRootsWithNamespaces) {
 
 TEST(AppStandardsChecks, XmlRootsWhoseNamespaceNeverDecides) {
     using namespace std_ns;
-    run_cases({
+    run_rows({
         {"dif", check_application_dif_xml, xml("<DIF >"), true},
         {"dif with namespace", check_application_dif_xml, xml(with_ns("<DIF", dif)), true},
         {"dif lower case", check_application_dif_xml, xml("<dif >"), true},
@@ -597,7 +556,7 @@ TEST(AppStandardsChecks, XmlRootsWhoseNamespaceNeverDecides) {
 
 TEST(AppStandardsChecks, GmlHasNoRootTest) {
     using namespace std_ns;
-    run_cases({
+    run_rows({
         {"gml", check_application_gml_xml, xml(std::string("<anything xmlns:gml=\"") + gml + "\">"), true},
         {"gml 3.2", check_application_gml_xml, xml(std::string("<x xmlns:gml=\"") + gml_3_2 + "\">"), true},
         {"gml any case", check_application_gml_xml, {{0, "HTTP://WWW.OPENGIS.NET/GML"}}, true},
@@ -613,7 +572,7 @@ TEST(AppStandardsChecks, GmlHasNoRootTest) {
 TEST(AppStandardsChecks, Xhtml) {
     using namespace std_ns;
     const std::string not_text = L("ab\0\0\0\0\0\0\0");
-    run_cases({
+    run_rows({
         {"root and namespace", check_application_xhtml_xml, xml(with_ns("<html lang=\"en\"", xhtml)), true},
         {"root, no namespace", check_application_xhtml_xml, xml("<html lang=\"en\">"), false},
         {"<html xmlns= at 0", check_application_xhtml_xml, {{0, "<html xmlns=\"urn:x\">"}}, true},
@@ -630,11 +589,6 @@ TEST(AppStandardsChecks, Xhtml) {
 
 // ---------------------------------------------------------------------------
 // Whole-detector answers.
-
-std::string_view detect(const std::string& content) {
-    return detect_mime_from_bytes(reinterpret_cast<const unsigned char*>(content.data()),
-                                  content.size());
-}
 
 // A ZIP local file header for a stored entry named `name`, then its data.
 std::string zip_entry(const std::string& name, const std::string& data) {

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "checks.h"
 #include "database.h"
 #include "mime_magic/mime_magic.h"
+#include "check_support.h"
 
 namespace mime_magic::checks::vendor_ns {
 extern const char kAdobeXdp[];
@@ -38,54 +38,10 @@ namespace {
 
 using namespace mime_magic;
 namespace ns = mime_magic::checks::vendor_ns;
-
-constexpr size_t kLen = 131072;
-
-// "D0 CF 11" -> the bytes.
-std::string hex(std::string_view h) {
-    std::string out;
-    int half = -1;
-    for (char c : h) {
-        if (c == ' ') continue;
-        int v = c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10;
-        if (half < 0) {
-            half = v;
-        } else {
-            out.push_back(char(half << 4 | v));
-            half = -1;
-        }
-    }
-    return out;
-}
-
-std::string utf16le(std::string_view s) {
-    std::string out;
-    for (char c : s) {
-        out.push_back(c);
-        out.push_back('\0');
-    }
-    return out;
-}
+using namespace checksupport;
 
 const std::string kOle = hex("D0 CF 11 E0 A1 B1 1A E1");
 const std::string kPk34 = hex("50 4B 03 04");
-
-struct Put {
-    size_t off;
-    std::string bytes;
-};
-
-// A full detection buffer: 131072 zero bytes with the pieces written in.
-std::vector<uint8_t> image(const std::vector<Put>& puts) {
-    std::vector<uint8_t> v(kLen, 0);
-    for (const Put& p : puts) std::memcpy(v.data() + p.off, p.bytes.data(), p.bytes.size());
-    return v;
-}
-
-bool run(CheckFn f, const std::vector<Put>& puts) {
-    auto v = image(puts);
-    return f(Buf(v.data(), v.size()));
-}
 
 // ---------------------------------------------------------------------------
 // Namespace names: each ends in the path and has the length of its label.
@@ -137,23 +93,12 @@ TEST(VendorNamespaces, PathAndLength) {
 // ---------------------------------------------------------------------------
 // Every row: buffers that make the check hold, and buffers just outside.
 
-struct Case {
-    const char* what;
-    CheckFn check;
-    std::vector<Put> puts;
-    bool want;
-};
-
-void run_cases(const std::vector<Case>& cases) {
-    for (const Case& c : cases) EXPECT_EQ(run(c.check, c.puts), c.want) << c.what;
-}
-
 std::string xml(std::string_view body) { return "<?xml version=\"1.0\"?>\n" + std::string(body); }
 
 TEST(VendorChecks, XmlRootAndNamespaceRows) {
     using namespace checks;
     const std::string far(3000, ' ');
-    run_cases({
+    run_rows({
         {"xdp", check_application_vnd_adobe_xdp_xml,
          {{0, xml("<xdp:xdp xmlns:xdp=\"http://ns.adobe.com/xdp/\">")}}, true},
         {"xdp, namespace any case", check_application_vnd_adobe_xdp_xml,
@@ -244,7 +189,7 @@ TEST(VendorChecks, AppleIworkXml) {
     const std::string pages = "<sl:document xmlns:sl=\"http://developer.apple.com/namespaces/sl\">";
     const std::string numbers =
         "<ls:document xmlns:ls=\"http://developer.apple.com/namespaces/ls\">";
-    run_cases({
+    run_rows({
         {"keynote", check_application_vnd_apple_keynote, {{0, xml(keynote)}}, true},
         {"keynote without declaration", check_application_vnd_apple_keynote, {{0, keynote}}, true},
         {"pages", check_application_vnd_apple_pages, {{0, xml(pages)}}, true},
@@ -339,7 +284,7 @@ TEST(VendorChecks, ZipMimetypePackages) {
 TEST(VendorChecks, OpenDocumentFormulaComparesTheMediaTypeAlone) {
     using namespace checks;
     const std::string hdr = kPk34 + hex("0A 00 00 00 00 00");
-    run_cases({
+    run_rows({
         {"formula, media type at 30", check_application_vnd_oasis_opendocument_formula,
          {{0, hdr}, {30, "application/vnd.oasis.opendocument.formula"}}, true},
         {"formula, a real package", check_application_vnd_oasis_opendocument_formula,
@@ -362,7 +307,7 @@ TEST(VendorChecks, FlatOpenDocument) {
     const std::string pres = "office:mimetype=\"application/vnd.oasis.opendocument.presentation\"";
     const std::string sheet = "office:mimetype=\"application/vnd.oasis.opendocument.spreadsheet\"";
     const size_t text_core = text.size() - 1;  // without the closing quote
-    run_cases({
+    run_rows({
         {"text", check_application_vnd_oasis_opendocument_flat_text, {{100, text}}, true},
         {"text ending at 4096", check_application_vnd_oasis_opendocument_flat_text,
          {{4097 - text_core, text}}, true},
@@ -390,7 +335,7 @@ TEST(VendorChecks, OfficeOpenXml) {
     CheckFn docx = check_application_vnd_openxmlformats_officedocument_wordprocessingml_document;
     const std::string ct = "[Content_Types].xml";
     const std::string rels = "_rels/.rels";
-    run_cases({
+    run_rows({
         {"content types first, word/", docx, {{0, kPk34}, {30, ct}, {200, "word/"}}, true},
         {"content types first, ppt/", pptx, {{0, kPk34}, {30, ct}, {200, "ppt/"}}, true},
         {"content types first, xl/", xlsx, {{0, kPk34}, {30, ct}, {200, "xl/"}}, true},
@@ -441,7 +386,7 @@ TEST(VendorChecks, CompoundFileDocuments) {
         EXPECT_FALSE(run(d.check, {{0, kOle}, {1152, d.name.substr(0, n - 1)}}));
     }
     // Excel: the four header texts need no compound-file signature.
-    run_cases({
+    run_rows({
         {"Excel 5 user type at 2080", check_application_vnd_ms_excel,
          {{2080, "Microsoft Excel 5.0 Worksheet"}}, true},
         {"Excel 5 user type at 2081", check_application_vnd_ms_excel,
@@ -482,7 +427,7 @@ TEST(VendorChecks, CompoundFileDocuments) {
 
 TEST(VendorChecks, FixedOffsetRows) {
     using namespace checks;
-    run_cases({
+    run_rows({
         {"m3u", check_application_vnd_apple_mpegurl, {{0, "#EXTM3U\n#EXTINF:10,\n"}}, true},
         {"m3u at 1", check_application_vnd_apple_mpegurl, {{1, "#EXTM3U"}}, false},
         {"m3u lower case", check_application_vnd_apple_mpegurl, {{0, "#extm3u"}}, false},
@@ -615,7 +560,7 @@ TEST(VendorChecks, FixedOffsetRows) {
 
 TEST(VendorChecks, PatternRows) {
     using namespace checks;
-    run_cases({
+    run_rows({
         {"fcs 3.0", check_application_vnd_isac_fcs, {{0, "FCS3.0    256"}}, true},
         {"fcs anywhere", check_application_vnd_isac_fcs, {{5000, "FCS2.1    "}}, true},
         {"fcs, three blanks", check_application_vnd_isac_fcs, {{0, "FCS3.0   256"}}, false},
@@ -798,15 +743,8 @@ std::string comp_obj(std::string_view user_type) {
     return s;
 }
 
-std::string_view detect(const std::string& bytes) {
-    return detect_mime_from_bytes(reinterpret_cast<const unsigned char*>(bytes.data()),
-                                  bytes.size());
-}
-
 bool holds(CheckFn f, const std::string& bytes) {
-    std::vector<uint8_t> v(kLen, 0);
-    std::memcpy(v.data(), bytes.data(), std::min(bytes.size(), kLen));
-    return f(Buf(v.data(), v.size()));
+    return run(f, {{0, bytes.substr(0, kLen)}});
 }
 
 const std::string kContentTypes =
@@ -975,8 +913,8 @@ TEST(VendorDetect, XarSharesTheXaraCheck) {
     for (const MimeChecker& r : ALL_MIME_CHECKERS)
         if (r.mime_type() == "application/x-xar") xar = &r;
     ASSERT_NE(xar, nullptr);
-    auto yes = image({{0, "xar!"}});
-    auto no = image({{0, "xar?"}});
+    auto yes = buffer_with({{0, "xar!"}});
+    auto no = buffer_with({{0, "xar?"}});
     EXPECT_TRUE(xar->check(Buf(yes.data(), yes.size())));
     EXPECT_FALSE(xar->check(Buf(no.data(), no.size())));
     // The Xara record stands earlier in the walk and answers for both.

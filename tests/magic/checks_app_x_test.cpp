@@ -9,13 +9,13 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "checks.h"
 #include "mime_magic/mime_magic.h"
+#include "check_support.h"
 #include "../support.h"
 
 namespace mime_magic::checks {
@@ -27,54 +27,12 @@ namespace {
 
 using namespace mime_magic;
 using namespace mime_magic::checks;
+using namespace checksupport;
 
-constexpr size_t kLen = 131072;
-
-// "1F 8B" -> the two bytes.
-std::string H(const char* hex) {
-    std::string out;
-    int half = -1;
-    for (const char* p = hex; *p; ++p) {
-        if (*p == ' ') continue;
-        int v = std::isdigit(static_cast<unsigned char>(*p)) ? *p - '0' : (*p | 0x20) - 'a' + 10;
-        if (half < 0) {
-            half = v;
-        } else {
-            out.push_back(char(half << 4 | v));
-            half = -1;
-        }
-    }
-    return out;
-}
+// Hexadecimal bytes, short for the rows.
+const auto& H = hex;
 
 const std::string SQL = std::string("SQLite format 3\0", 16);
-
-struct Put {
-    size_t off;
-    std::string bytes;
-};
-
-struct Row {
-    const char* what;
-    bool (*check)(Buf);
-    std::vector<Put> puts;
-    bool want;
-};
-
-std::vector<uint8_t> make(const std::vector<Put>& puts) {
-    std::vector<uint8_t> buf(kLen, 0);
-    for (const auto& p : puts) std::memcpy(buf.data() + p.off, p.bytes.data(), p.bytes.size());
-    return buf;
-}
-
-bool run(bool (*check)(Buf), const std::vector<Put>& puts) {
-    auto buf = make(puts);
-    return check(Buf(buf.data(), buf.size()));
-}
-
-void run_rows(const std::vector<Row>& rows) {
-    for (const auto& r : rows) EXPECT_EQ(run(r.check, r.puts), r.want) << r.what;
-}
 
 // Rows of single signatures at fixed offsets, with the nearest miss.
 TEST(AppXChecks, FixedSignatures) {
@@ -846,17 +804,11 @@ TEST(AppXChecks, X509CertDer) {
     });
 }
 
-// The detector as a whole, for headers whose answer the walk order settles.
-std::string_view detect(const std::vector<Put>& puts, size_t len) {
-    auto buf = make(puts);
-    return detect_mime_from_bytes(buf.data(), len);
-}
-
 TEST(AppXDetect, FamiliesResolveToTheMostSpecificType) {
     const std::string elf = H("7F 45 4C 46 02 01 01");
     struct Want {
         const char* what;
-        std::vector<Put> puts;
+        Puts puts;
         size_t len;
         const char* mime;
     };
@@ -918,13 +870,13 @@ TEST(AppXDetect, FamiliesResolveToTheMostSpecificType) {
 }
 
 TEST(AppXDetect, TarAndIso) {
-    std::vector<Put> tar = {{0, "hello.txt"}, {100, "0000644"}, {124, "00000000005"},
+    Puts tar = {{0, "hello.txt"}, {100, "0000644"}, {124, "00000000005"},
                             {156, "0"}, {257, std::string("ustar\0" "00", 8)}};
     EXPECT_EQ(detect(tar, 2048), "application/x-tar");
-    std::vector<Put> gtar = {{0, "hello.txt"}, {100, "0000644"}, {124, "00000000005"},
+    Puts gtar = {{0, "hello.txt"}, {100, "0000644"}, {124, "00000000005"},
                              {156, "0"}, {257, std::string("ustar  \0", 8)}};
     EXPECT_EQ(detect(gtar, 2048), "application/x-gtar");
-    std::vector<Put> iso = {{32768, H("01") + "CD001" + H("01")}};
+    Puts iso = {{32768, H("01") + "CD001" + H("01")}};
     EXPECT_EQ(detect(iso, 40960), "application/x-iso9660-image");
 }
 

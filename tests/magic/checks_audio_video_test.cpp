@@ -3,75 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "checks.h"
 #include "mime_magic/mime_magic.h"
+#include "check_support.h"
 
 namespace {
 
 using namespace mime_magic;
 using namespace mime_magic::checks;
 using namespace std::string_literals;
+using namespace checksupport;
 
-using Check = bool (*)(Buf);
+// Hexadecimal bytes, short for the rows.
+const auto& H = hex;
 
-// Bytes written as hexadecimal pairs separated by blanks.
-std::string H(const char* hex) {
-    std::string out;
-    int half = -1;
-    for (const char* c = hex; *c; ++c) {
-        if (*c == ' ') continue;
-        int v = *c <= '9' ? *c - '0' : (*c | 0x20) - 'a' + 10;
-        if (half < 0) {
-            half = v;
-        } else {
-            out.push_back(char(half << 4 | v));
-            half = -1;
-        }
-    }
-    return out;
-}
-
-struct Put {
-    size_t off;
-    std::string bytes;
-};
-
-struct Case {
-    const char* row;   // the MIME type whose check is tested
-    Check check;
-    std::vector<Put> puts;  // written into a zero-filled 131072-byte buffer
-    bool holds;
-    const char* what;
-};
-
-std::vector<uint8_t> buffer_with(const std::vector<Put>& puts) {
-    std::vector<uint8_t> buf(MIME_SNIFF_BUFFER_LEN, 0);
-    for (const Put& p : puts) std::memcpy(buf.data() + p.off, p.bytes.data(), p.bytes.size());
-    return buf;
-}
-
-void run_cases(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        std::vector<uint8_t> buf = buffer_with(c.puts);
-        const Buf b(buf.data(), buf.size());
-        EXPECT_EQ(c.check(b), c.holds) << c.row << ": " << c.what;
-        // Inside a detection the zero tail is known and may cut work short;
-        // the answer must stay the same.
-        DetectionContext ctx{b.p, b.n, zero_tail_start(b.p, b.n), {}};
-        DetectionScope scope(ctx);
-        EXPECT_EQ(c.check(b), c.holds) << c.row << " (in a detection): " << c.what;
-    }
-}
-
-std::string detect(const std::vector<Put>& puts, size_t len) {
-    std::vector<uint8_t> buf = buffer_with(puts);
-    return std::string(detect_mime_from_bytes(buf.data(), len));
-}
+// Each row's check is evaluated plainly and again inside a detection.
+void run_cases(const std::vector<TypeRow>& cases) { run_type_rows(cases, Scope::also_in_detection); }
 
 const std::string kOgg = "OggS";
 const std::string kAsf = H("30 26 B2 75 8E 66 CF 11 A6 D9 00 AA 00 62 CE 6C");
@@ -138,7 +89,7 @@ TEST(AudioChecks, FixedHeaders) {
 }
 
 TEST(AudioChecks, SunAndDecAudio) {
-    std::vector<Case> cases;
+    std::vector<TypeRow> cases;
     for (char e = 1; e <= 7; ++e) {
         std::string enc = H("00 00 00") + std::string(1, e);
         cases.push_back({"audio/basic", check_audio_basic, {{0, ".snd" + H("00 00 01 00")}, {12, enc}},
@@ -198,7 +149,7 @@ TEST(AudioChecks, RiffAndIff) {
 }
 
 TEST(AudioChecks, Mp4Brands) {
-    std::vector<Case> cases;
+    std::vector<TypeRow> cases;
     for (const char* brand : {"M4A ", "M4B ", "M4P ", "F4A ", "F4B ", "NDAS", "MSNV"})
         cases.push_back({"audio/mp4", check_audio_mp4, {{4, "ftyp"s + brand}}, true, brand});
     cases.insert(cases.end(), {
@@ -210,7 +161,7 @@ TEST(AudioChecks, Mp4Brands) {
 }
 
 TEST(AudioChecks, Mpeg) {
-    std::vector<Case> cases;
+    std::vector<TypeRow> cases;
     for (const char* second : {"E3", "F2", "F3", "F4", "F5", "F6", "F7", "FA", "FB", "FC", "FD", "FF"})
         cases.push_back({"audio/mpeg", check_audio_mpeg,
                          {{0, H("FF") + H(second) + H("90 44")}}, true, "frame sync"});
@@ -323,7 +274,7 @@ TEST(AudioChecks, Webm) {
 }
 
 TEST(AudioChecks, TrackerModules) {
-    std::vector<Case> cases = {
+    std::vector<TypeRow> cases = {
         {"audio/x-mod", check_audio_x_mod, {{0, "Extended Module: song"}}, true, "XM"},
         {"audio/x-mod", check_audio_x_mod, {{0, "Extended module: song"}}, false, "XM wrong case"},
         {"audio/x-mod", check_audio_x_mod, {{21, "BMOD2STM"}}, true, "STM at 21"},
@@ -341,7 +292,7 @@ TEST(AudioChecks, TrackerModules) {
 }
 
 TEST(AudioChecks, Psf) {
-    std::vector<Case> cases;
+    std::vector<TypeRow> cases;
     for (const char* v : {"01", "02", "11", "12", "13", "21", "22", "23", "41"})
         cases.push_back({"audio/x-psf", check_audio_x_psf, {{0, "PSF" + H(v)}}, true, v});
     for (const char* v : {"00", "03", "14", "42"})
@@ -363,7 +314,7 @@ TEST(AudioChecks, WindowsMediaText) {
 }
 
 TEST(VideoChecks, IsoBaseMediaBrands) {
-    std::vector<Case> cases;
+    std::vector<TypeRow> cases;
     for (const char* brand : {"3ge6", "3ge7", "3gg6", "3gp1", "3gp2", "3gp3", "3gp4", "3gp5",
                               "3gp6", "3gp7", "3gs7"})
         cases.push_back({"video/3gpp", check_video_3gpp, {{4, "ftyp"s + brand}}, true, brand});
@@ -393,7 +344,7 @@ TEST(VideoChecks, IsoBaseMediaBrands) {
 }
 
 TEST(VideoChecks, QuickTime) {
-    std::vector<Case> cases;
+    std::vector<TypeRow> cases;
     for (const char* atom : {"moov", "mdat", "free", "skip", "pnot"}) {
         cases.push_back({"video/quicktime", check_video_quicktime, {{4, atom}}, true, atom});
         cases.push_back({"video/quicktime", check_video_quicktime, {{4, atom + "x"s}}, false, atom});
@@ -460,7 +411,7 @@ TEST(VideoChecks, Matroska) {
 }
 
 TEST(VideoChecks, FixedHeaders) {
-    std::vector<Case> cases = {
+    std::vector<TypeRow> cases = {
         {"video/mj2", check_video_mj2, {{0, kMj2}, {20, "mjp2"}}, true, "mjp2 brand"},
         {"video/mj2", check_video_mj2, {{0, kMj2}, {20, "jp2 "}}, false, "jp2 brand"},
         {"video/mj2", check_video_mj2, {{0, kMj2.substr(0, 11) + "\x0D"}, {20, "mjp2"}}, false,
@@ -544,7 +495,7 @@ TEST(AudioChecks, MpegPatternShortcutKeepsTheAnswer) {
 // Whole-detector answers that the walk order settles among these types.
 TEST(AudioVideoDetection, ChildAndWalkOrder) {
     struct Expect {
-        std::vector<Put> puts;
+        Puts puts;
         size_t len;
         const char* mime;
     };

@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "checks.h"
 #include "mime_magic/mime_magic.h"
+#include "check_support.h"
 
 namespace mime_magic::checks {
 extern const char SVG_NS[];
@@ -21,34 +21,7 @@ namespace {
 using namespace std::string_literals;
 using mime_magic::Buf;
 namespace checks = mime_magic::checks;
-
-using CheckFn = bool (*)(Buf);
-using Pieces = std::vector<std::pair<size_t, std::string>>;
-
-std::vector<uint8_t> buffer_with(const Pieces& pieces, uint8_t fill = 0) {
-    std::vector<uint8_t> buf(mime_magic::MIME_SNIFF_BUFFER_LEN, fill);
-    for (const auto& [off, bytes] : pieces)
-        for (size_t i = 0; i < bytes.size(); ++i) buf.at(off + i) = uint8_t(bytes[i]);
-    return buf;
-}
-
-bool run_check(CheckFn fn, const std::vector<uint8_t>& buf) {
-    return fn(Buf(buf.data(), buf.size()));
-}
-
-struct Row {
-    const char* what;
-    CheckFn fn;
-    bool holds;
-    Pieces pieces;
-};
-
-void expect_rows(const std::vector<Row>& rows) {
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.what);
-        EXPECT_EQ(run_check(r.fn, buffer_with(r.pieces)), r.holds);
-    }
-}
+using namespace checksupport;
 
 const std::string PNG_SIG = "\x89PNG\r\n\x1A\n";
 const std::string JP2_SIG = "\0\0\0\x0CjP  \r\n\x87\n"s;
@@ -63,7 +36,7 @@ TEST(ImageChecks, SvgNamespaceName) {
 TEST(ImageChecks, SignaturesAtZero) {
     // Rows that compare fixed bytes at offset 0: each alternative holds, and
     // one changed byte or one byte late does not.
-    expect_rows({
+    run_rows({
         {"aces 00", checks::check_image_aces, true, {{0, "\x76\x2F\x31\x01\x02\0\0\0"s}}},
         {"aces 04", checks::check_image_aces, true, {{0, "\x76\x2F\x31\x01\x02\x04\0\0"s}}},
         {"aces 03", checks::check_image_aces, false, {{0, "\x76\x2F\x31\x01\x02\x03\0\0"s}}},
@@ -119,7 +92,7 @@ TEST(ImageChecks, SignaturesAtZero) {
 TEST(ImageChecks, IsoMediaBrands) {
     // 'ftyp' and the brand at 4; the box size before it is not compared.
     struct Brand {
-        CheckFn fn;
+        Check fn;
         const char* brand;
         bool holds;
     };
@@ -154,7 +127,7 @@ TEST(ImageChecks, Bmp) {
         SCOPED_TRACE(int(uint8_t(bpp[0])));
         EXPECT_TRUE(run_check(f, buffer_with({{0, "BM"}, {26, "\x01\0"s}, {28, std::string(bpp, 2)}})));
     }
-    expect_rows({
+    run_rows({
         {"2 bits per pixel", f, false, {{0, "BM"}, {26, "\x01\0"s}, {28, "\x02\0"s}}},
         {"two planes", f, false, {{0, "BM"}, {26, "\x02\0"s}, {28, "\x18\0"s}}},
         {"no BM", f, false, {{0, "BA"}, {26, "\x01\0"s}, {28, "\x18\0"s}}},
@@ -164,7 +137,7 @@ TEST(ImageChecks, Bmp) {
 
 TEST(ImageChecks, Cgm) {
     auto f = checks::check_image_cgm;
-    expect_rows({
+    run_rows({
         {"BEGMF", f, true, {{0, "BEGMF \"x\";"}}},
         {"binary, code at 2", f, true, {{0, "\0\x20"s}, {2, "\x10\x22\0\x01"s}}},
         {"binary, version 4", f, true, {{0, "\0\x3F"s}, {10, "\x10\x22\0\x04"s}}},
@@ -178,7 +151,7 @@ TEST(ImageChecks, Cgm) {
 }
 
 TEST(ImageChecks, EmfFitsAndPhotoshop) {
-    expect_rows({
+    run_rows({
         {"emf", checks::check_image_emf, true, {{0, "\x01\0\0\0"s}, {40, " EMF"}}},
         {"emf at 41", checks::check_image_emf, false, {{0, "\x01\0\0\0"s}, {41, " EMF"}}},
         {"emf record 2", checks::check_image_emf, false, {{0, "\x02\0\0\0"s}, {40, " EMF"}}},
@@ -192,7 +165,7 @@ TEST(ImageChecks, EmfFitsAndPhotoshop) {
 }
 
 TEST(ImageChecks, Jpeg2000Family) {
-    expect_rows({
+    run_rows({
         {"container alone", checks::check_image_x_jp2_container, true, {{0, JP2_SIG}}},
         {"container, signature at 1", checks::check_image_x_jp2_container, false, {{1, JP2_SIG}}},
         {"jp2", checks::check_image_jp2, true, {{0, JP2_SIG}, {20, "jp2 "}}},
@@ -209,7 +182,7 @@ TEST(ImageChecks, Svg) {
     auto f = checks::check_image_svg_xml;
     const std::string ns = checks::SVG_NS;
     const std::string head = "<?xml version=\"1.0\"?>\n";
-    expect_rows({
+    run_rows({
         {"root with namespace", f, true, {{0, head + "<svg xmlns=\"" + ns + "\">"}}},
         {"prefixed root, namespace in capitals", f, true,
          {{0, head + "<svg:svg xmlns:svg=\"HTTP://WWW.W3.ORG/2000/SVG\">"}}},
@@ -226,7 +199,7 @@ TEST(ImageChecks, Svg) {
 }
 
 TEST(ImageChecks, TiffAndCanon) {
-    expect_rows({
+    run_rows({
         {"tiff MM", checks::check_image_tiff, true, {{0, "MM\0*"s}}},
         {"tiff II", checks::check_image_tiff, true, {{0, "II*\0"s}}},
         {"bigtiff MM", checks::check_image_tiff, true, {{0, "MM\0+"s}}},
@@ -241,7 +214,7 @@ TEST(ImageChecks, TiffAndCanon) {
 }
 
 TEST(ImageChecks, PremiereAndDgn) {
-    expect_rows({
+    run_rows({
         {"premiere", checks::check_image_vnd_adobe_premiere, true,
          {{0, "<?xml version=\"1.0\"?>\n<PremiereData Version=\"3\">"}}},
         {"premiere without blank", checks::check_image_vnd_adobe_premiere, false,
@@ -260,7 +233,7 @@ TEST(ImageChecks, Djvu) {
         SCOPED_TRACE(kind);
         EXPECT_TRUE(run_check(f, buffer_with({{0, "AT&TFORM\0\0\0\x10"s + kind}})));
     }
-    expect_rows({
+    run_rows({
         {"other form", f, false, {{0, "AT&TFORM\0\0\0\x10" "DJVX"s}}},
         {"kind at 13", f, false, {{0, "AT&TFORM"}, {13, "DJVU"}}},
     });
@@ -272,7 +245,7 @@ TEST(ImageChecks, Dwg) {
         SCOPED_TRACE(v);
         EXPECT_TRUE(run_check(f, buffer_with({{0, v}})));
     }
-    expect_rows({
+    run_rows({
         {"AC1018", f, true, {{0, "AC1018"}}},
         {"AC9;:<", f, true, {{0, "AC9;:<"}}},
         {"AC2.23", f, false, {{0, "AC2.23"}}},
@@ -283,7 +256,7 @@ TEST(ImageChecks, Dwg) {
 }
 
 TEST(ImageChecks, DxbAndDxf) {
-    expect_rows({
+    run_rows({
         {"dxb", checks::check_image_vnd_dxb, true, {{0, "AutoCAD DXB 1.0\r\n0x1A00"}}},
         {"dxb with a byte 1A", checks::check_image_vnd_dxb, false, {{0, "AutoCAD DXB 1.0\r\n\x1A\0"s}}},
         {"dxb LF only", checks::check_image_vnd_dxb, false, {{0, "AutoCAD DXB 1.0\n0x1A00"}}},
@@ -306,7 +279,7 @@ TEST(ImageChecks, DxbAndDxf) {
 
 TEST(ImageChecks, Icon) {
     auto f = checks::check_image_vnd_microsoft_icon;
-    expect_rows({
+    run_rows({
         {"ico", f, true, {{0, "\0\0\x01\0"s}}},
         {"cur", f, true, {{0, "\0\0\x02\0"s}}},
         {"type 3", f, false, {{0, "\0\0\x03\0"s}}},
@@ -317,7 +290,7 @@ TEST(ImageChecks, Icon) {
 
 TEST(ImageChecks, Apng) {
     auto f = checks::check_image_vnd_mozilla_apng;
-    expect_rows({
+    run_rows({
         {"acTL at 37", f, true, {{0, PNG_SIG}, {37, "acTL"}}},
         {"acTL at 38", f, false, {{0, PNG_SIG}, {38, "acTL"}}},
         {"acTL without signature", f, false, {{37, "acTL"}}},
@@ -326,7 +299,7 @@ TEST(ImageChecks, Apng) {
 }
 
 TEST(ImageChecks, PcxWebp3dsOs2) {
-    expect_rows({
+    run_rows({
         {"pcx 0", checks::check_image_vnd_zbrush_pcx, true, {{0, "\x0A\x00\x01"s}}},
         {"pcx 5", checks::check_image_vnd_zbrush_pcx, true, {{0, "\x0A\x05\x01"}}},
         {"pcx 1", checks::check_image_vnd_zbrush_pcx, false, {{0, "\x0A\x01\x01"}}},
@@ -349,7 +322,7 @@ TEST(ImageChecks, PcxWebp3dsOs2) {
 
 TEST(ImageChecks, Freehand) {
     auto f = checks::check_image_x_freehand;
-    expect_rows({
+    run_rows({
         {"AGD2", f, true, {{0, "AGD2"}}},
         {"AGD3", f, true, {{0, "AGD3"}}},
         {"AGD4", f, true, {{0, "AGD4"}}},
@@ -365,7 +338,7 @@ TEST(ImageChecks, Freehand) {
 }
 
 TEST(ImageChecks, GimpBrushAndPattern) {
-    expect_rows({
+    run_rows({
         {"gbr", checks::check_image_x_gimp_gbr, true, {{0, "\0\0\0\x1C"s}, {20, "GIMP"}}},
         {"gbr at 21", checks::check_image_x_gimp_gbr, false, {{21, "GIMP"}}},
         {"pat", checks::check_image_x_gimp_pat, true, {{20, "GPAT"}}},
@@ -375,7 +348,7 @@ TEST(ImageChecks, GimpBrushAndPattern) {
 
 TEST(ImageChecks, Pict) {
     auto f = checks::check_image_x_pict;
-    expect_rows({
+    run_rows({
         {"version 2 opcode at 522", f, true, {{522, "\0\x11\x02\xFF\x0C\0"s}}},
         {"at 521", f, false, {{521, "\0\x11\x02\xFF\x0C\0"s}}},
         {"version 1", f, false, {{522, "\0\x11\x01\xFF\x0C\0"s}}},
@@ -395,7 +368,7 @@ TEST(ImageChecks, PortableMaps) {
         EXPECT_TRUE(run_check(checks::check_image_x_portable_pixmap, buffer_with({{0, "P3" + s}})));
         EXPECT_TRUE(run_check(checks::check_image_x_portable_pixmap, buffer_with({{0, "P6" + s}})));
     }
-    expect_rows({
+    run_rows({
         {"P7 tab", checks::check_image_x_portable_arbitrarymap, false, {{0, "P7\t"}}},
         {"P1 tab", checks::check_image_x_portable_bitmap, false, {{0, "P1\t"}}},
         {"P4 tab", checks::check_image_x_portable_bitmap, false, {{0, "P4\t"}}},
@@ -416,7 +389,7 @@ TEST(ImageChecks, PortableMaps) {
 TEST(ImageChecks, Tga) {
     auto f = checks::check_image_x_tga;
     // A short file: the zero filling supplies a 00 byte from offset 8 on.
-    expect_rows({
+    run_rows({
         {"colour-mapped", f, true, {{0, "\0\x01\x01\0\0"s}}},
         {"true colour", f, true, {{0, "\0\0\x02\0\0"s}}},
         {"grey", f, true, {{0, "\0\0\x03\0\0"s}}},
@@ -439,19 +412,13 @@ TEST(ImageChecks, Tga) {
 }
 
 TEST(ImageChecks, Xpm) {
-    expect_rows({
+    run_rows({
         {"xpm comment", checks::check_image_x_xpixmap, true, {{0, "/* XPM */\nstatic char"}}},
         {"xpm comment holds for the bitmap too", checks::check_image_x_xbitmap, true, {{0, "/* XPM */"}}},
         {"xpm without comment end", checks::check_image_x_xpixmap, false, {{0, "/* XPM2 */"}}},
         {"XPM2 is an xbitmap", checks::check_image_x_xbitmap, true, {{0, "/* XPM2 */"}}},
         {"xpm lower case", checks::check_image_x_xbitmap, false, {{0, "/* xpm */"}}},
     });
-}
-
-// Whole-detector answers.
-std::string detect(const std::string& s) {
-    return std::string(mime_magic::detect_mime_from_bytes(
-        reinterpret_cast<const unsigned char*>(s.data()), s.size()));
 }
 
 // A minimal PNG head: signature, IHDR chunk, then the next chunk's length and

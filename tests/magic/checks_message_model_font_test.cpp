@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "checks.h"
 #include "mime_magic/mime_magic.h"
+#include "check_support.h"
 
 namespace mime_magic::checks {
 extern const char kColladaNamespace[];
@@ -21,45 +21,10 @@ namespace {
 using namespace mime_magic;
 using namespace mime_magic::checks;
 using namespace std::string_literals;
+using namespace checksupport;
 
-using Check = bool (*)(Buf);
-
-struct Put {
-    size_t off;
-    std::string bytes;
-};
-
-struct Case {
-    const char* row;
-    Check check;
-    std::vector<Put> puts;  // written into a zero-filled 131072-byte buffer
-    bool holds;
-    const char* what;
-};
-
-std::vector<uint8_t> buffer_with(const std::vector<Put>& puts) {
-    std::vector<uint8_t> buf(MIME_SNIFF_BUFFER_LEN, 0);
-    for (const Put& p : puts) std::memcpy(buf.data() + p.off, p.bytes.data(), p.bytes.size());
-    return buf;
-}
-
-void run_cases(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        std::vector<uint8_t> buf = buffer_with(c.puts);
-        const Buf b(buf.data(), buf.size());
-        EXPECT_EQ(c.check(b), c.holds) << c.row << ": " << c.what;
-        // Inside a detection the zero tail is known and may cut work short;
-        // the answer must stay the same.
-        DetectionContext ctx{b.p, b.n, zero_tail_start(b.p, b.n), {}};
-        DetectionScope scope(ctx);
-        EXPECT_EQ(c.check(b), c.holds) << c.row << " (in a detection): " << c.what;
-    }
-}
-
-std::string detect(const std::string& content) {
-    return std::string(detect_mime_from_bytes(
-        reinterpret_cast<const unsigned char*>(content.data()), content.size()));
-}
+// Each row's check is evaluated plainly and again inside a detection.
+void run_cases(const std::vector<TypeRow>& cases) { run_type_rows(cases, Scope::also_in_detection); }
 
 TEST(MessageModelFontChecks, NamespaceNames) {
     const std::string_view collada = kColladaNamespace;
@@ -208,7 +173,7 @@ TEST(MessageChecks, Emlx) {
 }
 
 TEST(MessageChecks, Rfc822FixedStarts) {
-    std::vector<Case> cases;
+    std::vector<TypeRow> cases;
     const char* yes[] = {"Relay-Version: 1", "RELAY-VERSION: 1", "#! rnews 12", "N#! rnews 12",
                          "Forward to x", "Pipe to x", "Return-Path: <a@b>", "return-path: <a@b>",
                          "Message-ID: <1@b>", "MESSAGE-id: <1@b>", "X-Mailer: m"};
@@ -230,7 +195,7 @@ TEST(MessageChecks, Rfc822FixedStarts) {
 }
 
 TEST(MessageChecks, Rfc822Headers) {
-    std::vector<Case> cases;
+    std::vector<TypeRow> cases;
     // Step 10: a pattern hit and one of twelve headers after a line feed.
     const char* folded[] = {"date:", "DATE:", "From:", "from:", "Message-ID:", "mime-version:",
                             "Received:", "RELAY-VERSION:", "return-path:", "x-originating-ip:"};

@@ -5,52 +5,24 @@
 
 #include <cstdint>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "checks.h"
 #include "mime_magic/mime_magic.h"
+#include "check_support.h"
 
 namespace {
 
 using namespace std::string_literals;
 using mime_magic::Buf;
 namespace checks = mime_magic::checks;
-
-using CheckFn = bool (*)(Buf);
-using Pieces = std::vector<std::pair<size_t, std::string>>;
-
-// A zero-filled detection buffer with `pieces` written at their offsets.
-std::vector<uint8_t> buffer_with(const Pieces& pieces, uint8_t fill = 0) {
-    std::vector<uint8_t> buf(mime_magic::MIME_SNIFF_BUFFER_LEN, fill);
-    for (const auto& [off, bytes] : pieces)
-        for (size_t i = 0; i < bytes.size(); ++i) buf.at(off + i) = uint8_t(bytes[i]);
-    return buf;
-}
-
-bool run_check(CheckFn fn, const std::vector<uint8_t>& buf) {
-    return fn(Buf(buf.data(), buf.size()));
-}
-
-struct Row {
-    const char* what;
-    CheckFn fn;
-    bool holds;
-    Pieces pieces;
-};
-
-void expect_rows(const std::vector<Row>& rows) {
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.what);
-        EXPECT_EQ(run_check(r.fn, buffer_with(r.pieces)), r.holds);
-    }
-}
+using namespace checksupport;
 
 std::string repeat(char c, size_t n) { return std::string(n, c); }
 
 TEST(TextChecks, Calendar) {
     auto f = checks::check_text_calendar;
-    expect_rows({
+    run_rows({
         {"CRLF before VERSION:2.0", f, true, {{0, "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n"}}},
         {"blank instead of a line feed", f, false, {{0, "BEGIN:VCALENDAR VERSION:2.0"}}},
         {"needle ends at byte 360", f, true, {{0, "BEGIN:VCALENDAR"}, {349, "\nVERSION:2.0"}}},
@@ -62,7 +34,7 @@ TEST(TextChecks, Calendar) {
 
 TEST(TextChecks, Html) {
     auto f = checks::check_text_html;
-    expect_rows({
+    run_rows({
         // Step 1: the XML root test, case folded; needs the text heuristic.
         {"<HTML lang", f, true, {{0, "<HTML lang=en>"}}},
         {"<p class", f, true, {{0, "xxxxxxxxx<p class=a>hi</p>"}}},
@@ -98,7 +70,7 @@ TEST(TextChecks, Html) {
 TEST(TextChecks, Iso19139) {
     auto f = checks::check_text_iso19139_xml;
     const std::string head = "<?xml version=\"1.0\"?>\n";
-    expect_rows({
+    run_rows({
         {"<MD_metadata ", f, true, {{0, head + "<MD_metadata xmlns=\"x\">"}}},
         {"prefixed root with xmlns", f, true, {{0, head + "<gmd:MD_metadata xmlns:gmd=\"x\">"}}},
         {"doubled name without any '<'", f, true, {{0, "abcdefghi MD_metadata:MD_metadata x"}}},
@@ -112,7 +84,7 @@ TEST(TextChecks, Iso19139) {
 
 TEST(TextChecks, Javascript) {
     auto f = checks::check_text_javascript;
-    expect_rows({
+    run_rows({
         {"jQuery banner", f, true, {{0, "/* jQuery v1 */"}}},
         {"jQuery banner with bang", f, true, {{0, "/*! jQuery v3 */"}}},
         {"jquery in lower case", f, false, {{0, "/* jquery v1 */"}}},
@@ -133,7 +105,7 @@ TEST(TextChecks, Javascript) {
 
 TEST(TextChecks, Plain) {
     auto f = checks::check_text_plain;
-    expect_rows({
+    run_rows({
         {"hello, world", f, true, {{0, "hello, world"}}},
         {"seven printable bytes then binary", f, true, {{0, "abcdefg\x01\x02\xFF"}}},
         {"TeX log", f, true, {{0, "This is TeX, Version 3"}}},
@@ -154,7 +126,7 @@ TEST(TextChecks, Plain) {
 
 TEST(TextChecks, Troff) {
     auto f = checks::check_text_troff;
-    expect_rows({
+    run_rows({
         {".\\\"", f, true, {{0, ".\\\" comment"}}},
         {"'\\\"", f, true, {{0, "'\\\" t"}}},
         {"'.\\\"", f, true, {{0, "'.\\\" x"}}},
@@ -168,7 +140,7 @@ TEST(TextChecks, Troff) {
 
 TEST(TextChecks, Graphviz) {
     auto f = checks::check_text_vnd_graphviz;
-    expect_rows({
+    run_rows({
         {"digraph", f, true, {{0, "digraph G { a -> b }"}}},
         {"strict graph after blanks", f, true, {{0, "  strict\tgraph {"}}},
         {"graph followed by a brace", f, true, {{0, "graph{"}}},
@@ -182,7 +154,7 @@ TEST(TextChecks, Graphviz) {
 
 TEST(TextChecks, IptcAnpa) {
     auto f = checks::check_text_vnd_iptc_anpa;
-    expect_rows({
+    run_rows({
         {"16 16 01", f, true, {{0, "\x16\x16\x01"}}},
         {"16 16 02", f, false, {{0, "\x16\x16\x02"}}},
     });
@@ -190,7 +162,7 @@ TEST(TextChecks, IptcAnpa) {
 
 TEST(TextChecks, Vtt) {
     auto f = checks::check_text_vtt;
-    expect_rows({
+    run_rows({
         {"WEBVTT LF", f, true, {{0, "WEBVTT\n\n00:00.000 --> 00:01.000"}}},
         {"WEBVTT CR", f, true, {{0, "WEBVTT\r"}}},
         {"WEBVTT TAB", f, false, {{0, "WEBVTT\tx"}}},
@@ -216,14 +188,14 @@ TEST(TextChecks, Awk) {
         SCOPED_TRACE(s);
         EXPECT_TRUE(run_check(f, buffer_with({{0, std::string(s) + " -f\n"}})));
     }
-    expect_rows({
+    run_rows({
         {"no /usr/local/bin/awk form", f, false, {{0, "#!/usr/local/bin/awk -f\n"}}},
         {"env awk", f, false, {{0, "#!/usr/bin/env awk\n"}}},
     });
 }
 
 TEST(TextChecks, CAndHeader) {
-    expect_rows({
+    run_rows({
         {"#include ", checks::check_text_x_c, true, {{0, "#include <stdio.h>\n"}}},
         {"#include without blank", checks::check_text_x_c, false, {{0, "#include<stdio.h>\n"}}},
         {"#include at 1", checks::check_text_x_c, false, {{1, "#include <stdio.h>\n"}}},
@@ -234,7 +206,7 @@ TEST(TextChecks, CAndHeader) {
 
 TEST(TextChecks, Diff) {
     auto f = checks::check_text_x_diff;
-    expect_rows({
+    run_rows({
         {"diff ", f, true, {{0, "diff -u a b\n"}}},
         {"*** ", f, true, {{0, "*** a.c\n"}}},
         {"Only in ", f, true, {{0, "Only in a: b\n"}}},
@@ -247,7 +219,7 @@ TEST(TextChecks, Diff) {
 
 TEST(TextChecks, Jsp) {
     auto f = checks::check_text_x_jsp;
-    expect_rows({
+    run_rows({
         {"<%@", f, true, {{0, "<%@ page %>"}}},
         {"<%--", f, true, {{0, "<%-- c --%>"}}},
         {"<% alone", f, false, {{0, "<% x %>"}}},
@@ -256,7 +228,7 @@ TEST(TextChecks, Jsp) {
 
 TEST(TextChecks, Lua) {
     auto f = checks::check_text_x_lua;
-    expect_rows({
+    run_rows({
         {"#!/usr/bin/lua", f, true, {{0, "#!/usr/bin/lua\n"}}},
         {"upper case path", f, true, {{0, "#!/USR/BIN/LUA\n"}}},
         {"two blanks: needle ends at 15", f, true, {{0, "#!  /usr/bin/lua\n"}}},
@@ -274,7 +246,7 @@ TEST(TextChecks, Lua) {
 
 TEST(TextChecks, Makefile) {
     auto f = checks::check_text_x_makefile;
-    expect_rows({
+    run_rows({
         {"automake banner", f, true, {{0, "# Makefile.in generated by automake"}}},
         {"#!make", f, true, {{0, "#!make -f\n"}}},
         {"#!/usr/bin/make", f, true, {{0, "#!/usr/bin/make -f\n"}}},
@@ -286,7 +258,7 @@ TEST(TextChecks, Makefile) {
 
 TEST(TextChecks, Matlab) {
     auto f = checks::check_text_x_matlab;
-    expect_rows({
+    run_rows({
         {"function [ at 0", f, true, {{0, "function [a, b] = f(x)"}}},
         {"assignment form far away", f, true, {{0, "x = 1;\n"}, {50000, "function y = f(x)"}}},
         {"name then LF", f, true, {{0, "% c"}, {3, "\n"}, {4, "function foo\n"}}},
@@ -307,7 +279,7 @@ TEST(TextChecks, Matlab) {
 
 TEST(TextChecks, Perl) {
     auto f = checks::check_text_x_perl;
-    expect_rows({
+    run_rows({
         {"eval exec", f, true, {{0, "eval \"exec /usr/local/bin/perl -S $0\""}}},
         {"eval exec /usr/bin/perl", f, false, {{0, "eval \"exec /usr/bin/perl -S $0\""}}},
         {"#!/bin/perl", f, true, {{0, "#!/bin/perl\n"}}},
@@ -321,7 +293,7 @@ TEST(TextChecks, Perl) {
 
 TEST(TextChecks, Php) {
     auto f = checks::check_text_x_php;
-    expect_rows({
+    run_rows({
         {"<?php", f, true, {{0, "<?php echo 1;"}}},
         {"<?PHP upper case", f, false, {{0, "<?PHP echo 1;"}}},
         {"#!/usr/bin/php", f, true, {{0, "#!/usr/bin/php\n"}}},
@@ -332,7 +304,7 @@ TEST(TextChecks, Php) {
 
 TEST(TextChecks, Python) {
     auto f = checks::check_text_x_python;
-    expect_rows({
+    run_rows({
         {"#!/bin/python", f, true, {{0, "#!/bin/python\n"}}},
         {"#! /bin/python", f, true, {{0, "#! /bin/python\n"}}},
         {"eval exec /bin/python", f, true, {{0, "eval \"exec /bin/python $0\""}}},
@@ -351,7 +323,7 @@ TEST(TextChecks, Python) {
 
 TEST(TextChecks, Tcl) {
     auto f = checks::check_text_x_tcl;
-    expect_rows({
+    run_rows({
         {"env tcl", f, true, {{0, "#!/usr/bin/env tclsh\n"}}},
         {"#!/usr/bin/tcl", f, true, {{0, "#!/usr/bin/tclsh\n"}}},
         {"#!/bin/tcl", f, false, {{0, "#!/bin/tclsh\n"}}},
@@ -360,7 +332,7 @@ TEST(TextChecks, Tcl) {
 
 TEST(TextChecks, Uuencode) {
     auto f = checks::check_text_x_uuencode;
-    expect_rows({
+    run_rows({
         {"begin 644 name", f, true, {{0, "begin 644 file.bin\n"}}},
         {"two digits", f, false, {{0, "begin 64 file.bin\n"}}},
         {"not at the start", f, false, {{0, " begin 644 file.bin\n"}}},
@@ -371,7 +343,7 @@ TEST(TextChecks, Uuencode) {
 TEST(TextChecks, VcalendarAndVcard) {
     auto vcal = checks::check_text_x_vcalendar;
     auto vcard = checks::check_text_x_vcard;
-    expect_rows({
+    run_rows({
         {"version 1.0 ending at 27", vcal, true, {{0, "BEGIN:VCALENDAR\r\nVERSION:1.0\r\n"}}},
         {"version 1.0 ending at 30", vcal, true, {{0, "BEGIN:VCALENDAR"}, {20, "VERSION:1.0"}}},
         {"version 1.0 ending at 31", vcal, false, {{0, "BEGIN:VCALENDAR"}, {21, "VERSION:1.0"}}},
@@ -386,10 +358,6 @@ TEST(TextChecks, VcalendarAndVcard) {
 // Whole-detector answers where the walk order settles them: these types are
 // children of "text/plain", which the walk searches before plain text itself.
 TEST(TextDetection, ChildrenOfPlainTextWinOverIt) {
-    auto detect = [](const std::string& s) {
-        return std::string(mime_magic::detect_mime_from_bytes(
-            reinterpret_cast<const unsigned char*>(s.data()), s.size()));
-    };
     EXPECT_EQ(detect("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Jane\r\nEND:VCARD\r\n"), "text/x-vcard");
     EXPECT_EQ(detect("#include <stdio.h>\nint main(void) { return 0; }\n"), "text/x-c");
     EXPECT_EQ(detect("#!/usr/bin/python\nprint('hi')\n"), "text/x-python");
@@ -399,10 +367,6 @@ TEST(TextDetection, ChildrenOfPlainTextWinOverIt) {
 }
 
 TEST(TextDetection, WalkOrderDecides) {
-    auto detect = [](const std::string& s) {
-        return std::string(mime_magic::detect_mime_from_bytes(
-            reinterpret_cast<const unsigned char*>(s.data()), s.size()));
-    };
     // "text/x-matlab" stands before "application/postscript" in the walk, and
     // a PostScript header whose second line starts with '%' satisfies it.
     EXPECT_EQ(detect("%!PS-Adobe-3.0\n%%Title: page\nshowpage\n"), "text/x-matlab");

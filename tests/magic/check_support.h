@@ -1,0 +1,145 @@
+// Helpers shared by the check-table tests: bytes written as hexadecimal,
+// detection buffers with pieces written in, and row runners that evaluate one
+// check per row against such a buffer.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "checks.h"
+#include "mime_magic/mime_magic.h"
+
+namespace checksupport {
+
+using mime_magic::Buf;
+using Check = bool (*)(Buf);
+
+// The length of the detector's buffer.
+constexpr size_t kLen = mime_magic::MIME_SNIFF_BUFFER_LEN;
+
+// Bytes written as hexadecimal pairs separated by blanks: "1F 8B" -> the two bytes.
+inline std::string hex(std::string_view h) {
+    std::string out;
+    int half = -1;
+    for (char c : h) {
+        if (c == ' ') continue;
+        int v = (c >= '0' && c <= '9') ? c - '0' : (c | 0x20) - 'a' + 10;
+        if (half < 0) {
+            half = v;
+        } else {
+            out.push_back(char(half << 4 | v));
+            half = -1;
+        }
+    }
+    return out;
+}
+
+// ASCII text as UTF-16LE: each byte followed by a 00 byte.
+inline std::string utf16le(std::string_view s) {
+    std::string out;
+    for (char c : s) {
+        out.push_back(c);
+        out.push_back('\0');
+    }
+    return out;
+}
+
+// Bytes to write at an offset of the buffer.
+struct Put {
+    size_t off;
+    std::string bytes;
+};
+using Puts = std::vector<Put>;
+
+// The detection buffer: 131072 bytes of `fill` (zero unless said otherwise)
+// with the pieces written in, in turn. A piece reaching past the end is a
+// fault of the test and throws.
+inline std::vector<uint8_t> buffer_with(const Puts& puts, uint8_t fill = 0) {
+    std::vector<uint8_t> buf(kLen, fill);
+    for (const Put& p : puts)
+        for (size_t i = 0; i < p.bytes.size(); ++i) buf.at(p.off + i) = uint8_t(p.bytes[i]);
+    return buf;
+}
+
+inline bool run_check(Check check, const std::vector<uint8_t>& buf) {
+    return check(Buf(buf.data(), buf.size()));
+}
+
+// The check's answer over a zero buffer with the pieces written in.
+inline bool run(Check check, const Puts& puts) { return run_check(check, buffer_with(puts)); }
+
+// Whether a row's check is evaluated only plainly, or also a second time
+// inside a detection, where the zero tail is known and may cut work short.
+enum class Scope { plain, also_in_detection };
+
+// Expects `check` over the buffer of `puts` to answer `want`; `label` names
+// the row in a failure.
+inline void expect_check(Check check, const Puts& puts, bool want, const std::string& label,
+                         Scope scope = Scope::plain) {
+    const std::vector<uint8_t> buf = buffer_with(puts);
+    const Buf b(buf.data(), buf.size());
+    EXPECT_EQ(check(b), want) << label;
+    if (scope == Scope::also_in_detection) {
+        // The answer must not change when the detection's knowledge is there.
+        mime_magic::DetectionContext ctx{b.p, b.n, mime_magic::zero_tail_start(b.p, b.n), {}};
+        mime_magic::DetectionScope in_detection(ctx);
+        EXPECT_EQ(check(b), want) << label << " (in a detection)";
+    }
+}
+
+// A row named by what it tries.
+struct Row {
+    const char* what;
+    Check check;
+    Puts puts;
+    bool want;
+};
+
+// A row named by the MIME type whose check it tries, then by what it tries.
+struct TypeRow {
+    const char* type;
+    Check check;
+    Puts puts;
+    bool want;
+    const char* what;
+};
+
+// A row with the answer before the pieces.
+struct WantFirstRow {
+    const char* what;
+    Check check;
+    bool want;
+    Puts puts;
+};
+
+inline void run_rows(const std::vector<Row>& rows, Scope scope = Scope::plain) {
+    for (const Row& r : rows) expect_check(r.check, r.puts, r.want, r.what, scope);
+}
+
+inline void run_type_rows(const std::vector<TypeRow>& rows, Scope scope = Scope::plain) {
+    for (const TypeRow& r : rows)
+        expect_check(r.check, r.puts, r.want, std::string(r.type) + ": " + r.what, scope);
+}
+
+inline void run_rows(const std::vector<WantFirstRow>& rows, Scope scope = Scope::plain) {
+    for (const WantFirstRow& r : rows) expect_check(r.check, r.puts, r.want, r.what, scope);
+}
+
+// The whole detector's answer for `bytes` (as long as they are).
+inline std::string detect(std::string_view bytes) {
+    return std::string(mime_magic::detect_mime_from_bytes(
+        reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
+}
+
+// The whole detector's answer for the first `len` bytes of the buffer of `puts`.
+inline std::string detect(const Puts& puts, size_t len) {
+    const std::vector<uint8_t> buf = buffer_with(puts);
+    return std::string(mime_magic::detect_mime_from_bytes(buf.data(), len));
+}
+
+}  // namespace checksupport
