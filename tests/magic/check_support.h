@@ -1,6 +1,6 @@
-// Helpers shared by the check-table tests: bytes written as hexadecimal,
-// detection buffers with pieces written in, and row runners that evaluate one
-// check per row against such a buffer.
+// Helpers shared by the check-table tests: detection buffers with pieces
+// written in, row runners that evaluate one check per row against such a
+// buffer, and the whole detector's answer.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "checks.h"
+#include "file_builders.h"
 #include "mime_magic/mime_magic.h"
 
 namespace checksupport {
@@ -22,32 +23,8 @@ using Check = bool (*)(Buf);
 // The length of the detector's buffer.
 constexpr size_t kLen = mime_magic::MIME_SNIFF_BUFFER_LEN;
 
-// Bytes written as hexadecimal pairs separated by blanks: "1F 8B" -> the two bytes.
-inline std::string hex(std::string_view h) {
-    std::string out;
-    int half = -1;
-    for (char c : h) {
-        if (c == ' ') continue;
-        int v = (c >= '0' && c <= '9') ? c - '0' : (c | 0x20) - 'a' + 10;
-        if (half < 0) {
-            half = v;
-        } else {
-            out.push_back(char(half << 4 | v));
-            half = -1;
-        }
-    }
-    return out;
-}
-
-// ASCII text as UTF-16LE: each byte followed by a 00 byte.
-inline std::string utf16le(std::string_view s) {
-    std::string out;
-    for (char c : s) {
-        out.push_back(c);
-        out.push_back('\0');
-    }
-    return out;
-}
+using builders::hex;
+using builders::utf16le;
 
 // Bytes to write at an offset of the buffer.
 struct Put {

@@ -36,6 +36,7 @@ namespace {
 using namespace mime_magic;
 using namespace mime_magic::checks;
 using namespace checksupport;
+using builders::zip_entry;
 
 // Hexadecimal bytes, short for the rows.
 const auto& H = hex;
@@ -589,17 +590,6 @@ TEST(AppStandardsChecks, Xhtml) {
 
 // ---------------------------------------------------------------------------
 // Whole-detector answers.
-
-// A ZIP local file header for a stored entry named `name`, then its data.
-std::string zip_entry(const std::string& name, const std::string& data) {
-    std::string h = H("50 4B 03 04 0A 00 00 00 00 00 00 00 21 00 00 00 00 00");
-    auto le32 = [](uint32_t v) {
-        return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
-    };
-    h += le32(uint32_t(data.size())) + le32(uint32_t(data.size()));
-    h += std::string{char(name.size()), char(name.size() >> 8), 0, 0};
-    return h + name + data;
-}
 
 TEST(AppStandardsDetector, PriorityTypes) {
     EXPECT_EQ(detect("%PDF-1.7\n%\xE2\xE3\xCF\xD3\n1 0 obj\n<< /Type /Catalog >>\nendobj\n"),
