@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "file_builders.h"
 #include "support.h"
 
 namespace {
@@ -12,16 +13,7 @@ namespace {
 using testsupport::run_cli;
 using testsupport::TempDir;
 using testsupport::write_file;
-
-std::string le32(uint32_t v) { return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; }
-
-// A stored ZIP entry: local header, name, data.
-std::string zip_entry(const std::string& name, const std::string& data) {
-    std::string h("PK\x03\x04\x0A\x00\x00\x00\x00\x00\x00\x00\x21\x00", 14);
-    h += le32(0) + le32(uint32_t(data.size())) + le32(uint32_t(data.size()));
-    h += std::string{char(name.size()), 0, 0, 0};
-    return h + name + data;
-}
+using builders::zip_entry;
 
 std::string zip_end() { return std::string("PK\x05\x06", 4) + std::string(18, '\0'); }
 

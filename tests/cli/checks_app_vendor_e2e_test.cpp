@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "file_builders.h"
 #include "support.h"
 
 namespace {
@@ -13,117 +14,12 @@ namespace {
 using testsupport::run_cli;
 using testsupport::TempDir;
 using testsupport::write_file;
+using builders::zip_stored;
 
-void le16(std::string& o, uint32_t v) {
-    o.push_back(char(v & 0xFF));
-    o.push_back(char(v >> 8 & 0xFF));
-}
-void le32(std::string& o, uint32_t v) {
-    le16(o, v & 0xFFFF);
-    le16(o, v >> 16);
-}
-
-uint32_t crc32(const std::string& s) {
-    uint32_t c = 0xFFFFFFFFu;
-    for (unsigned char ch : s) {
-        c ^= ch;
-        for (int k = 0; k < 8; ++k) c = c & 1 ? (c >> 1) ^ 0xEDB88320u : c >> 1;
-    }
-    return ~c;
-}
-
-// A ZIP archive of stored entries with its central directory.
-std::string zip_stored(const std::vector<std::pair<std::string, std::string>>& entries) {
-    std::string out, central;
-    for (const auto& [name, data] : entries) {
-        const uint32_t offset = uint32_t(out.size());
-        std::string common;
-        le16(common, 10);    // version needed
-        le16(common, 0);     // flags
-        le16(common, 0);     // stored
-        le16(common, 0);     // time
-        le16(common, 0x21);  // date
-        le32(common, crc32(data));
-        le32(common, uint32_t(data.size()));
-        le32(common, uint32_t(data.size()));
-        le16(common, uint32_t(name.size()));
-        le16(common, 0);  // extra
-        out += std::string("PK\x03\x04", 4) + common + name + data;
-        central += std::string("PK\x01\x02", 4);
-        le16(central, 20);
-        central += common;
-        le16(central, 0);  // comment
-        le16(central, 0);  // disk
-        le16(central, 0);  // internal attributes
-        le32(central, 0);  // external attributes
-        le32(central, offset);
-        central += name;
-    }
-    const uint32_t cd = uint32_t(out.size());
-    out += central + std::string("PK\x05\x06", 4);
-    le16(out, 0);
-    le16(out, 0);
-    le16(out, uint32_t(entries.size()));
-    le16(out, uint32_t(entries.size()));
-    le32(out, uint32_t(central.size()));
-    le32(out, cd);
-    le16(out, 0);
-    return out;
-}
-
-// A compound file with one 4096-byte stream: header, FAT (sector 0),
-// directory (sector 1, so the stream's entry starts at byte 1152), stream
-// (sectors 2 to 9).
+// A compound file with one 4096-byte stream in sectors 2 to 9, so that the
+// stream's directory entry starts at byte 1152.
 std::string ole_one_stream(const std::string& stream_name) {
-    std::string f(512 * 11, '\0');
-    auto put32 = [&](size_t off, uint32_t v) {
-        for (int i = 0; i < 4; ++i) f[off + i] = char(v >> (8 * i) & 0xFF);
-    };
-    auto put16 = [&](size_t off, uint32_t v) {
-        f[off] = char(v & 0xFF);
-        f[off + 1] = char(v >> 8 & 0xFF);
-    };
-    const std::string sig("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
-    f.replace(0, 8, sig);
-    put16(24, 0x3E);
-    put16(26, 3);
-    put16(28, 0xFFFE);
-    put16(30, 9);
-    put16(32, 6);
-    put32(44, 1);
-    put32(48, 1);
-    put32(56, 0x1000);
-    put32(60, 0xFFFFFFFE);
-    put32(68, 0xFFFFFFFE);
-    put32(76, 0);
-    for (int i = 1; i < 109; ++i) put32(76 + 4 * i, 0xFFFFFFFF);
-    for (int i = 0; i < 128; ++i) put32(512 + 4 * i, 0xFFFFFFFF);
-    put32(512, 0xFFFFFFFD);  // the FAT itself
-    put32(516, 0xFFFFFFFE);  // the directory
-    for (uint32_t s = 2; s < 10; ++s) put32(512 + 4 * s, s + 1 < 10 ? s + 1 : 0xFFFFFFFE);
-    auto entry = [&](size_t off, const std::string& name, uint8_t type, uint32_t child,
-                     uint32_t start, uint32_t size) {
-        std::string n16;
-        for (char c : name) n16 += std::string{c, '\0'};
-        n16 += std::string(2, '\0');
-        f.replace(off, n16.size(), n16);
-        put16(off + 64, uint32_t(n16.size()));
-        f[off + 66] = char(type);
-        f[off + 67] = 1;
-        put32(off + 68, 0xFFFFFFFF);
-        put32(off + 72, 0xFFFFFFFF);
-        put32(off + 76, child);
-        put32(off + 116, start);
-        put32(off + 120, size);
-    };
-    entry(1024, "Root Entry", 5, 1, 0xFFFFFFFE, 0);
-    entry(1152, stream_name, 2, 0xFFFFFFFF, 2, 4096);
-    for (size_t off = 1280; off < 1536; off += 128) {
-        put32(off + 68, 0xFFFFFFFF);
-        put32(off + 72, 0xFFFFFFFF);
-        put32(off + 76, 0xFFFFFFFF);
-    }
-    return f;
+    return builders::ole_file({{stream_name, builders::run_of(2, 8), std::string(4096, '\0')}});
 }
 
 struct Expect {
