@@ -9,29 +9,20 @@
 #include <string>
 #include <vector>
 
-#include "../support.h"
+#include "e2e_support.h"
+#include "file_builders.h"
 
 namespace {
 
-using testsupport::run_cli;
+using namespace e2esupport;
+using testsupport::first_existing;
+using testsupport::have_tool;
+using testsupport::system_libc;
 using testsupport::TempDir;
 using testsupport::write_file;
 
-std::string H(const char* hex) {
-    std::string out;
-    int half = -1;
-    for (const char* p = hex; *p; ++p) {
-        if (*p == ' ') continue;
-        int v = (*p >= '0' && *p <= '9') ? *p - '0' : (*p | 0x20) - 'a' + 10;
-        if (half < 0) {
-            half = v;
-        } else {
-            out.push_back(char(half << 4 | v));
-            half = -1;
-        }
-    }
-    return out;
-}
+// Hexadecimal bytes, short for the rows.
+const auto& H = builders::hex;
 
 // `len` zero bytes with `bytes` written at `off` (several pieces in turn).
 std::string file_of(size_t len, std::initializer_list<std::pair<size_t, std::string>> pieces) {
@@ -46,18 +37,11 @@ struct Report {
 };
 
 Report assess(const std::string& path) {
-    auto r = run_cli({"--format", "json", path});
-    Report rep;
-    rep.out = r.out;
-    rep.json = r.status == 0 && !r.out.empty() && r.out[0] == '{';
-    return rep;
+    auto r = assess_json(path);
+    return {r.status == 0 && is_json(r.out), r.out};
 }
 
-bool has(const std::string& out, const std::string& piece) {
-    return out.find(piece) != std::string::npos;
-}
-
-std::string mime_member(const std::string& mime) { return "\"full_mime_type\": \"" + mime + "\""; }
+std::string mime_member(const std::string& mime) { return json_member("full_mime_type", mime); }
 
 struct Case {
     const char* name;
@@ -73,8 +57,8 @@ void expect_cases(const std::vector<Case>& cases) {
         write_file(path, c.content);
         Report rep = assess(path);
         if (!rep.json) GTEST_SKIP() << "the tool does not print JSON yet";
-        EXPECT_TRUE(has(rep.out, mime_member(c.mime))) << c.name << "\n" << rep.out;
-        for (const auto& piece : c.class_pieces) EXPECT_TRUE(has(rep.out, piece)) << c.name << ": " << piece << "\n" << rep.out;
+        EXPECT_TRUE(contains(rep.out, mime_member(c.mime))) << c.name << "\n" << rep.out;
+        for (const auto& piece : c.class_pieces) EXPECT_TRUE(contains(rep.out, piece)) << c.name << ": " << piece << "\n" << rep.out;
     }
 }
 
@@ -130,34 +114,22 @@ TEST(AppXE2e, CraftedExecutables) {
     });
 }
 
-std::string first_existing(std::initializer_list<const char*> paths) {
-    for (const char* p : paths)
-        if (::access(p, R_OK) == 0) return p;
-    return {};
-}
-
 TEST(AppXE2e, SystemExecutableAndLibrary) {
-    const std::string lib = first_existing({"/lib/x86_64-linux-gnu/libc.so.6", "/lib/aarch64-linux-gnu/libc.so.6",
-                                            "/usr/lib/x86_64-linux-gnu/libc.so.6", "/lib64/libc.so.6",
-                                            "/usr/lib64/libc.so.6", "/lib/libc.so.6"});
+    const std::string lib = system_libc();
     if (lib.empty()) GTEST_SKIP() << "no libc.so.6 at the usual places";
     Report rep = assess(lib);
     if (!rep.json) GTEST_SKIP() << "the tool does not print JSON yet";
-    EXPECT_TRUE(has(rep.out, mime_member("application/x-sharedlib"))) << rep.out;
-    EXPECT_TRUE(has(rep.out, kApplication)) << rep.out;
+    EXPECT_TRUE(contains(rep.out, mime_member("application/x-sharedlib"))) << rep.out;
+    EXPECT_TRUE(contains(rep.out, kApplication)) << rep.out;
 
     const std::string exe = first_existing({"/bin/ls", "/usr/bin/ls"});
     if (exe.empty()) GTEST_SKIP() << "no ls";
     rep = assess(exe);
     // A position-independent executable declares itself a shared object.
-    EXPECT_TRUE(has(rep.out, mime_member("application/x-sharedlib")) ||
-                has(rep.out, mime_member("application/x-executable")))
+    EXPECT_TRUE(contains(rep.out, mime_member("application/x-sharedlib")) ||
+                contains(rep.out, mime_member("application/x-executable")))
         << rep.out;
-    EXPECT_TRUE(has(rep.out, kApplication)) << rep.out;
-}
-
-bool have_tool(const char* name) {
-    return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
+    EXPECT_TRUE(contains(rep.out, kApplication)) << rep.out;
 }
 
 TEST(AppXE2e, SystemTarAndBzip2) {
@@ -170,14 +142,14 @@ TEST(AppXE2e, SystemTarAndBzip2) {
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     Report rep = assess(dir / "u.tar");
     if (!rep.json) GTEST_SKIP() << "the tool does not print JSON yet";
-    EXPECT_TRUE(has(rep.out, mime_member("application/x-tar"))) << rep.out;
-    EXPECT_TRUE(has(rep.out, kOtherArchive)) << rep.out;
+    EXPECT_TRUE(contains(rep.out, mime_member("application/x-tar"))) << rep.out;
+    EXPECT_TRUE(contains(rep.out, kOtherArchive)) << rep.out;
     rep = assess(dir / "g.tar");
-    EXPECT_TRUE(has(rep.out, mime_member("application/x-gtar"))) << rep.out;
-    EXPECT_TRUE(has(rep.out, kApplication)) << rep.out;
+    EXPECT_TRUE(contains(rep.out, mime_member("application/x-gtar"))) << rep.out;
+    EXPECT_TRUE(contains(rep.out, kApplication)) << rep.out;
     rep = assess(dir / "a.txt.bz2");
-    EXPECT_TRUE(has(rep.out, mime_member("application/x-bzip2"))) << rep.out;
-    EXPECT_TRUE(has(rep.out, kOtherArchive)) << rep.out;
+    EXPECT_TRUE(contains(rep.out, mime_member("application/x-bzip2"))) << rep.out;
+    EXPECT_TRUE(contains(rep.out, kOtherArchive)) << rep.out;
 }
 
 }  // namespace

@@ -6,14 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "support.h"
+#include "e2e_support.h"
 
 namespace {
 
 using namespace std::string_literals;
-using testsupport::run_cli;
+using namespace e2esupport;
 using testsupport::TempDir;
-using testsupport::write_file;
 
 struct Sample {
     const char* name;
@@ -64,14 +63,11 @@ TEST(ChecksAvEndToEnd, MimeTypeAndClass) {
     TempDir dir;
     for (const Sample& s : samples()) {
         const std::string path = dir / s.name;
-        write_file(path, s.content);
-        auto r = run_cli({"--format", "json", path});
-        if (r.out.empty() || r.out[0] != '{') GTEST_SKIP() << "tarvik-cli does not write JSON yet";
+        auto r = write_and_assess_json(path, s.content);
+        if (!is_json(r.out)) GTEST_SKIP() << "tarvik-cli does not write JSON yet";
         EXPECT_EQ(r.status, 0) << s.name;
-        EXPECT_NE(r.out.find("\"full_mime_type\": \""s + s.mime + "\""), std::string::npos)
-            << s.name << "\n" << r.out;
-        for (const char* e : s.expect)
-            EXPECT_NE(r.out.find(e), std::string::npos) << s.name << ": " << e << "\n" << r.out;
+        EXPECT_TRUE(contains(r.out, json_member("full_mime_type", s.mime))) << s.name << "\n" << r.out;
+        for (const char* e : s.expect) EXPECT_TRUE(contains(r.out, e)) << s.name << ": " << e << "\n" << r.out;
     }
 }
 

@@ -5,14 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "support.h"
+#include "e2e_support.h"
 
 namespace {
 
 using namespace std::string_literals;
-using testsupport::run_cli;
+using namespace e2esupport;
 using testsupport::TempDir;
-using testsupport::write_file;
 
 struct Sample {
     const char* name;
@@ -56,18 +55,16 @@ TEST(ChecksTextImageE2E, MimeTypeAndClass) {
     for (const Sample& s : samples()) {
         SCOPED_TRACE(s.name);
         const std::string path = dir / s.name;
-        write_file(path, s.content);
-        const auto r = run_cli({"--format", "json", path});
-        if (r.out.empty() || r.out[0] != '{') {
+        const auto r = write_and_assess_json(path, s.content);
+        if (!is_json(r.out)) {
             GTEST_SKIP() << "the JSON form is not there yet";
         }
         EXPECT_EQ(r.status, 0);
-        EXPECT_NE(r.out.find("\"full_mime_type\": \""s + s.mime + "\""), std::string::npos) << r.out;
+        EXPECT_TRUE(contains(r.out, json_member("full_mime_type", s.mime))) << r.out;
         if (s.class_json) {
-            EXPECT_NE(r.out.find("\"class\": "s + s.class_json), std::string::npos) << r.out;
+            EXPECT_TRUE(contains(r.out, "\"class\": "s + s.class_json)) << r.out;
         }
-        EXPECT_NE(r.out.find("\"classification_source\": \""s + s.source + "\""), std::string::npos)
-            << r.out;
+        EXPECT_TRUE(contains(r.out, json_member("classification_source", s.source))) << r.out;
     }
 }
 

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "support.h"
+#include "e2e_support.h"
 #include "tarvik/assess.h"
 
 namespace {
@@ -252,7 +252,7 @@ TEST(ClassifyEndToEnd, EveryFileGetsItsClassAndSource) {
     for (const Fixture& f : files) write_file(dir + "/" + f.name, f.content);
 
     testsupport::RunResult r = testsupport::run_cli({dir, "--format", "json"});
-    if (r.out.empty() || r.out[0] != '{')
+    if (!e2esupport::is_json(r.out))
         GTEST_SKIP() << "the JSON form of the report is not available yet";
     ASSERT_EQ(r.status, 0) << r.err;
 

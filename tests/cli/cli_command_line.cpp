@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "run.h"
-#include "support.h"
+#include "e2e_support.h"
 
 namespace {
 
+using e2esupport::contains;
 using testsupport::run;
 using testsupport::run_cli;
 using testsupport::RunResult;
@@ -17,10 +18,6 @@ const char* const ABOUT =
     "file. if the file is not a macOS executable, nor a dylib, or a kext, or a bundle, then "
     "tarvik-assess communicates it, otherwise it gives the artefact classification according to "
     "the specifications of the internal manual \"The Mach-O Security Assessment Manual\"";
-
-bool contains(const std::string& haystack, const std::string& needle) {
-    return haystack.find(needle) != std::string::npos;
-}
 
 void expect_usage_error(const RunResult& r, const std::string& what) {
     EXPECT_EQ(r.status, 2) << what << "\n" << r.err;

@@ -4,10 +4,11 @@
 
 #include <cstdlib>
 
-#include "support.h"
+#include "e2e_support.h"
 
 namespace {
 
+using e2esupport::contains;
 using testsupport::make_dirs;
 using testsupport::run_cli;
 using testsupport::RunOptions;
@@ -16,10 +17,6 @@ using testsupport::TempDir;
 using testsupport::write_file;
 
 const char* const EMPTY_HASH = "blake3:af1349b9f5f9a1a6a0404dea36dcc9499bcb25c9adc112b7cc9a93cae41f3262";
-
-bool contains(const std::string& haystack, const std::string& needle) {
-    return haystack.find(needle) != std::string::npos;
-}
 
 std::string realpath_of(const std::string& p) {
     char* r = ::realpath(p.c_str(), nullptr);
@@ -33,7 +30,7 @@ bool json_ready() {
     static const bool ready = [] {
         TempDir t;
         RunResult r = run_cli({t.path()});
-        return r.status == 0 && !r.out.empty() && r.out[0] == '{';
+        return r.status == 0 && e2esupport::is_json(r.out);
     }();
     return ready;
 }

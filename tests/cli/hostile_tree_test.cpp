@@ -20,11 +20,12 @@
 #include <vector>
 
 #include "mime_magic/mime_magic.h"
-#include "support.h"
+#include "e2e_support.h"
 #include "tarvik/assess.h"
 
 namespace {
 
+using e2esupport::contains;
 using testsupport::make_dir;
 using testsupport::RunOptions;
 using testsupport::RunResult;
@@ -49,10 +50,6 @@ size_t count(const std::string& haystack, const std::string& needle) {
          at = haystack.find(needle, at + needle.size()))
         ++n;
     return n;
-}
-
-bool contains(const std::string& haystack, const std::string& needle) {
-    return haystack.find(needle) != std::string::npos;
 }
 
 std::string read_all(const std::string& path) {

@@ -28,6 +28,9 @@ namespace {
 using namespace mime_magic;
 using namespace mime_magic::checks;
 using namespace checksupport;
+using testsupport::first_existing;
+using testsupport::have_tool;
+using testsupport::system_libc;
 
 // Hexadecimal bytes, short for the rows.
 const auto& H = hex;
@@ -897,12 +900,6 @@ std::string expected_elf_kind(const std::string& path) {
     }
 }
 
-std::string first_existing(std::initializer_list<const char*> paths) {
-    for (const char* p : paths)
-        if (::access(p, R_OK) == 0) return p;
-    return {};
-}
-
 TEST(AppXDetect, SystemElfFiles) {
     const std::string exe = first_existing({"/bin/ls", "/usr/bin/ls"});
     if (exe.empty()) GTEST_SKIP() << "no ls";
@@ -912,16 +909,9 @@ TEST(AppXDetect, SystemElfFiles) {
     EXPECT_TRUE(want == "application/x-executable" || want == "application/x-sharedlib") << want;
     EXPECT_EQ(detect_mime_from_path(exe).value_or("nothing"), want);
 
-    const std::string lib = first_existing({"/lib/x86_64-linux-gnu/libc.so.6", "/lib/aarch64-linux-gnu/libc.so.6",
-                                            "/usr/lib/x86_64-linux-gnu/libc.so.6", "/lib64/libc.so.6",
-                                            "/usr/lib64/libc.so.6", "/lib/libc.so.6"});
+    const std::string lib = system_libc();
     if (lib.empty()) GTEST_SKIP() << "no libc.so.6 at the usual places";
     EXPECT_EQ(detect_mime_from_path(lib).value_or("nothing"), "application/x-sharedlib");
-}
-
-bool have_tool(const char* name) {
-    std::string cmd = std::string("command -v ") + name + " >/dev/null 2>&1";
-    return std::system(cmd.c_str()) == 0;
 }
 
 TEST(AppXDetect, SystemTarAndBzip2) {
