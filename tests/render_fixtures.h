@@ -59,4 +59,69 @@ inline tarvik::AtomicClass macho64le() {
                                            tarvik::MachoKind::UnknownKind};
 }
 
+// The directory "dir" holding the empty file "dir/empty.bin", as the JSON
+// form and the structural dump write it (without the final line feed that
+// the tool adds).
+inline constexpr const char* kDirWithEmptyFileJson = R"({
+  "Composite": {
+    "path": "dir",
+    "hash": "",
+    "size": 0,
+    "class": "UnknownComposite",
+    "full_mime_type": "inode/directory",
+    "classification_source": "Structure",
+    "subclass": null,
+    "applies": [],
+    "notes": [],
+    "children": [
+      {
+        "Atomic": {
+          "path": "dir/empty.bin",
+          "hash": "blake3:af1349b9f5f9a1a6a0404dea36dcc9499bcb25c9adc112b7cc9a93cae41f3262",
+          "size": 0,
+          "class": "OtherBinary",
+          "full_mime_type": "application/octet-stream",
+          "classification_source": "Mime",
+          "subclass": null,
+          "applies": [],
+          "notes": [
+            "mime_magic failed to read dir/empty.bin; defaulting to application/octet-stream"
+          ]
+        }
+      }
+    ]
+  }
+})";
+
+inline constexpr const char* kDirWithEmptyFileDump = R"(Composite {
+    path: "dir",
+    hash: "",
+    size: 0,
+    class: UnknownComposite,
+    full_mime_type: Some(
+        "inode/directory",
+    ),
+    classification_source: Structure,
+    subclass: None,
+    applies: [],
+    notes: [],
+    children: [
+        Atomic {
+            path: "dir/empty.bin",
+            hash: "blake3:af1349b9f5f9a1a6a0404dea36dcc9499bcb25c9adc112b7cc9a93cae41f3262",
+            size: 0,
+            class: OtherBinary,
+            full_mime_type: Some(
+                "application/octet-stream",
+            ),
+            classification_source: Mime,
+            subclass: None,
+            applies: [],
+            notes: [
+                "mime_magic failed to read dir/empty.bin; defaulting to application/octet-stream",
+            ],
+        },
+    ],
+})";
+
 }  // namespace fixtures

@@ -2,6 +2,7 @@
 // empty file, and for a path that is not UTF-8.
 #include <gtest/gtest.h>
 
+#include "render_fixtures.h"
 #include "support.h"
 
 using testsupport::run_cli;
@@ -17,37 +18,7 @@ TEST(DumpEndToEnd, DirectoryWithEmptyFile) {
         GTEST_SKIP() << "MIME-to-class rules not in place yet";
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out, R"(Composite {
-    path: "dir",
-    hash: "",
-    size: 0,
-    class: UnknownComposite,
-    full_mime_type: Some(
-        "inode/directory",
-    ),
-    classification_source: Structure,
-    subclass: None,
-    applies: [],
-    notes: [],
-    children: [
-        Atomic {
-            path: "dir/empty.bin",
-            hash: "blake3:af1349b9f5f9a1a6a0404dea36dcc9499bcb25c9adc112b7cc9a93cae41f3262",
-            size: 0,
-            class: OtherBinary,
-            full_mime_type: Some(
-                "application/octet-stream",
-            ),
-            classification_source: Mime,
-            subclass: None,
-            applies: [],
-            notes: [
-                "mime_magic failed to read dir/empty.bin; defaulting to application/octet-stream",
-            ],
-        },
-    ],
-}
-)");
+    EXPECT_EQ(r.out, std::string(fixtures::kDirWithEmptyFileDump) + "\n");
 }
 
 TEST(DumpEndToEnd, NonUtf8NameIsShownByteForByte) {

@@ -28,36 +28,7 @@ std::string dump(const Artefact& a) {
 }  // namespace
 
 TEST(DumpForm, DirectoryWithOneFile) {
-    const std::string expected = R"(Composite {
-    path: "dir",
-    hash: "",
-    size: 0,
-    class: UnknownComposite,
-    full_mime_type: Some(
-        "inode/directory",
-    ),
-    classification_source: Structure,
-    subclass: None,
-    applies: [],
-    notes: [],
-    children: [
-        Atomic {
-            path: "dir/empty.bin",
-            hash: "blake3:af1349b9f5f9a1a6a0404dea36dcc9499bcb25c9adc112b7cc9a93cae41f3262",
-            size: 0,
-            class: OtherBinary,
-            full_mime_type: Some(
-                "application/octet-stream",
-            ),
-            classification_source: Mime,
-            subclass: None,
-            applies: [],
-            notes: [
-                "mime_magic failed to read dir/empty.bin; defaulting to application/octet-stream",
-            ],
-        },
-    ],
-})";
+    const std::string expected = fixtures::kDirWithEmptyFileDump;
     EXPECT_EQ(dump(fixtures::plain_directory("dir", {fixtures::empty_file("dir/empty.bin")})),
               expected);
 }

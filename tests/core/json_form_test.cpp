@@ -43,36 +43,7 @@ TEST(JsonForm, EmptyFileWithNote) {
 }
 
 TEST(JsonForm, DirectoryWithOneFile) {
-    const std::string expected = R"({
-  "Composite": {
-    "path": "dir",
-    "hash": "",
-    "size": 0,
-    "class": "UnknownComposite",
-    "full_mime_type": "inode/directory",
-    "classification_source": "Structure",
-    "subclass": null,
-    "applies": [],
-    "notes": [],
-    "children": [
-      {
-        "Atomic": {
-          "path": "dir/empty.bin",
-          "hash": "blake3:af1349b9f5f9a1a6a0404dea36dcc9499bcb25c9adc112b7cc9a93cae41f3262",
-          "size": 0,
-          "class": "OtherBinary",
-          "full_mime_type": "application/octet-stream",
-          "classification_source": "Mime",
-          "subclass": null,
-          "applies": [],
-          "notes": [
-            "mime_magic failed to read dir/empty.bin; defaulting to application/octet-stream"
-          ]
-        }
-      }
-    ]
-  }
-})";
+    const std::string expected = fixtures::kDirWithEmptyFileJson;
     EXPECT_EQ(to_json(fixtures::plain_directory("dir", {fixtures::empty_file("dir/empty.bin")})),
               expected);
 }
