@@ -1,5 +1,5 @@
 // Bytes of small files built by hand for the tests: hexadecimal byte strings,
-// UTF-16LE names, ZIP archives of stored entries and compound (OLE2) files.
+// UTF-16LE names, a PNG head, ZIP archives of stored entries and compound (OLE2) files.
 #pragma once
 
 #include <algorithm>
@@ -68,6 +68,20 @@ inline std::string zip_entry(const std::string& name, const std::string& data) {
     le16(h, uint32_t(name.size()));
     le16(h, 0);
     return h + name + data;
+}
+
+// A minimal PNG head: signature, IHDR chunk (1x1, RGBA), then the next
+// chunk's length and `next_chunk` as its type, which puts that type at offset
+// 37, and one more chunk's length and type.
+inline std::string png_head(const std::string& next_chunk) {
+    using namespace std::string_literals;
+    std::string s = "\x89PNG\r\n\x1A\n"s;
+    s += "\0\0\0\x0DIHDR"s;
+    s += "\0\0\0\x01\0\0\0\x01\x08\x06\0\0\0"s;  // 1x1, RGBA
+    s += "\x1F\x15\xC4\x89"s;                   // CRC
+    s += "\0\0\0\x08"s + next_chunk;
+    s += "\0\0\0\x01\0\0\0\0"s;
+    return s;
 }
 
 struct ZipEntry {

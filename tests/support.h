@@ -100,6 +100,20 @@ inline void make_dirs(const std::string& base, const std::string& rel) {
     }
 }
 
+// The entry names of a directory ("." and ".." left out) in the order its
+// listing returns them; none when it cannot be opened.
+inline std::vector<std::string> listing(const std::string& dir) {
+    std::vector<std::string> names;
+    DIR* d = ::opendir(dir.c_str());
+    if (!d) return names;
+    while (const dirent* e = ::readdir(d)) {
+        const std::string n = e->d_name;
+        if (n != "." && n != "..") names.push_back(n);
+    }
+    ::closedir(d);
+    return names;
+}
+
 // The first of `paths` that can be read, or "" when none can.
 inline std::string first_existing(std::initializer_list<const char*> paths) {
     for (const char* p : paths)

@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "e2e_support.h"
+#include "file_builders.h"
 
 namespace {
 
 using namespace std::string_literals;
 using namespace e2esupport;
 using testsupport::TempDir;
+using builders::png_head;
 
 struct Sample {
     const char* name;
@@ -20,11 +22,6 @@ struct Sample {
     const char* class_json;  // the "class" member's value as written, or null to skip
     const char* source;
 };
-
-std::string png_head(const std::string& chunk_at_37) {
-    return "\x89PNG\r\n\x1A\n"s + "\0\0\0\x0DIHDR"s + "\0\0\0\x01\0\0\0\x01\x08\x06\0\0\0"s +
-           "\x1F\x15\xC4\x89"s + "\0\0\0\x08"s + chunk_at_37 + "\0\0\0\x01\0\0\0\0"s;
-}
 
 const std::vector<Sample>& samples() {
     static const std::vector<Sample> all = {

@@ -1,31 +1,13 @@
 // The tree form printed by the built tool for an application bundle on disk.
 #include <gtest/gtest.h>
 
-#include <dirent.h>
-
 #include <algorithm>
 
 #include "support.h"
 
+using testsupport::listing;
 using testsupport::run_cli;
 using testsupport::TempDir;
-
-namespace {
-
-// The entry names of a directory in the order its listing returns them.
-std::vector<std::string> listing(const std::string& dir) {
-    std::vector<std::string> names;
-    DIR* d = ::opendir(dir.c_str());
-    if (!d) return names;
-    while (dirent* e = ::readdir(d)) {
-        const std::string n = e->d_name;
-        if (n != "." && n != "..") names.push_back(n);
-    }
-    ::closedir(d);
-    return names;
-}
-
-}  // namespace
 
 TEST(TreeEndToEnd, ApplicationBundle) {
     TempDir tmp;

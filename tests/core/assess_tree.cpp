@@ -14,6 +14,7 @@
 namespace tarvik {
 namespace {
 
+using testsupport::listing;
 using testsupport::make_dirs;
 using testsupport::TempDir;
 using testsupport::write_file;
@@ -46,18 +47,6 @@ std::vector<std::string> child_paths(const Artefact& a) {
     std::vector<std::string> out;
     for (const auto& c : a.children) out.push_back(c.path);
     return out;
-}
-
-// Entry names in the order the directory listing returns them.
-std::vector<std::string> listing(const std::string& dir) {
-    std::vector<std::string> names;
-    DIR* d = ::opendir(dir.c_str());
-    while (const dirent* e = d ? ::readdir(d) : nullptr) {
-        std::string n = e->d_name;
-        if (n != "." && n != "..") names.push_back(n);
-    }
-    if (d) ::closedir(d);
-    return names;
 }
 
 TEST(AssessTarget, MissingPathsAndDanglingLinksDoNotExist) {

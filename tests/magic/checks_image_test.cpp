@@ -22,6 +22,7 @@ using namespace std::string_literals;
 using mime_magic::Buf;
 namespace checks = mime_magic::checks;
 using namespace checksupport;
+using builders::png_head;
 
 const std::string PNG_SIG = "\x89PNG\r\n\x1A\n";
 const std::string JP2_SIG = "\0\0\0\x0CjP  \r\n\x87\n"s;
@@ -419,18 +420,6 @@ TEST(ImageChecks, Xpm) {
         {"XPM2 is an xbitmap", checks::check_image_x_xbitmap, true, {{0, "/* XPM2 */"}}},
         {"xpm lower case", checks::check_image_x_xbitmap, false, {{0, "/* xpm */"}}},
     });
-}
-
-// A minimal PNG head: signature, IHDR chunk, then the next chunk's length and
-// type, which puts that chunk's type at offset 37.
-std::string png_head(const std::string& next_chunk) {
-    std::string s = PNG_SIG;
-    s += "\0\0\0\x0DIHDR"s;
-    s += "\0\0\0\x01\0\0\0\x01\x08\x06\0\0\0"s;  // 1x1, RGBA
-    s += "\x1F\x15\xC4\x89"s;                   // CRC
-    s += "\0\0\0\x08"s + next_chunk;
-    s += "\0\0\0\x01\0\0\0\0"s;
-    return s;
 }
 
 TEST(ImageDetection, PriorityTypes) {
