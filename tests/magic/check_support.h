@@ -33,11 +33,10 @@ struct Put {
 };
 using Puts = std::vector<Put>;
 
-// The detection buffer: 131072 bytes of `fill` (zero unless said otherwise)
-// with the pieces written in, in turn. A piece reaching past the end is a
-// fault of the test and throws.
-inline std::vector<uint8_t> buffer_with(const Puts& puts, uint8_t fill = 0) {
-    std::vector<uint8_t> buf(kLen, fill);
+// The detection buffer: 131072 zero bytes with the pieces written in, in
+// turn. A piece reaching past the end is a fault of the test and throws.
+inline std::vector<uint8_t> buffer_with(const Puts& puts) {
+    std::vector<uint8_t> buf(kLen, 0);
     for (const Put& p : puts)
         for (size_t i = 0; i < p.bytes.size(); ++i) buf.at(p.off + i) = uint8_t(p.bytes[i]);
     return buf;
