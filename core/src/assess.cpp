@@ -18,7 +18,6 @@
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
 
-#include "blake3.h"
 #include "mime_magic/mime_magic.h"
 #include "tarvik/assess.h"
 #include "file_access.h"
@@ -28,8 +27,6 @@ namespace tarvik {
 namespace {
 
 constexpr size_t HEADER_LEN = 8192;
-constexpr size_t HASH_CHUNK = 8192;
-constexpr size_t HASH_BATCH = 65536;
 constexpr std::string_view OCTET_STREAM = "application/octet-stream";
 
 AssessError not_readable(std::string_view path) {
@@ -111,51 +108,11 @@ std::string lowercase_extension(std::string_view path) {
     return out;
 }
 
-std::string hex_digest(const uint8_t* digest, size_t len) {
-    static const char digits[] = "0123456789abcdef";
-    std::string out;
-    out.reserve(len * 2);
-    for (size_t i = 0; i < len; ++i) {
-        out += digits[digest[i] >> 4];
-        out += digits[digest[i] & 0xF];
-    }
-    return out;
-}
-
 // The directory walk recurses once per level, up to the depth that the
 // path-length limit allows (some 2000 levels). The steps with large locals
 // (the header and hash buffers, the class probes, the listing) are kept out
 // of line, so that each level adds only a small frame to the stack.
 #define TARVIK_OUT_OF_LINE [[gnu::noinline]]
-
-// Hashes the rest of an open file after the `fill` bytes already read into
-// `buf` (HASH_BATCH bytes of room) and sets `out` to "blake3:" and the 64
-// lowercase hexadecimal digits. Each read asks for at most 8192 bytes; the
-// bytes of several reads are handed to the hasher together, so that its
-// widest vector unit (16 chunks of 1 KiB at once) has enough input. The
-// digest is the same. False when a read fails.
-bool hash_open_file(int fd, uint8_t* buf, size_t fill, std::string& out) {
-    blake3_hasher hasher;
-    blake3_hasher_init(&hasher);
-    for (;;) {
-        if (HASH_BATCH - fill < HASH_CHUNK) {
-            blake3_hasher_update(&hasher, buf, fill);
-            fill = 0;
-        }
-        ssize_t n = ::read(fd, buf + fill, HASH_CHUNK);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        if (n == 0) break;
-        fill += static_cast<size_t>(n);
-    }
-    blake3_hasher_update(&hasher, buf, fill);
-    uint8_t digest[BLAKE3_OUT_LEN];
-    blake3_hasher_finalize(&hasher, digest, sizeof digest);
-    out = "blake3:" + hex_digest(digest, sizeof digest);
-    return true;
-}
 
 TARVIK_OUT_OF_LINE Result<Artefact> assess_symlink(const std::string& path) {
     AssessError e{};
@@ -186,7 +143,7 @@ TARVIK_OUT_OF_LINE Result<Artefact> assess_regular(const std::string& path) {
 
     // The header: exactly one read of at most 8192 bytes, neither completed
     // nor retried.
-    alignas(64) uint8_t buf[HASH_BATCH];
+    alignas(64) uint8_t buf[HASH_BUFFER_LEN];
     ssize_t n = ::read(fd, buf, HEADER_LEN);
     if (n < 0) return not_readable(path);
     std::optional<AtomicClass> cls = sniff_magic(buf, static_cast<size_t>(n));
@@ -194,7 +151,8 @@ TARVIK_OUT_OF_LINE Result<Artefact> assess_regular(const std::string& path) {
     // The size is the opened file's, from its metadata.
     Artefact node;
     node.path = path;
-    if (!hash_open_file(fd, buf, static_cast<size_t>(n), node.hash)) return not_readable(path);
+    if (!hash_open_file(fd, static_cast<uint64_t>(st.st_size), buf, static_cast<size_t>(n), node.hash))
+        return not_readable(path);
     node.size = static_cast<uint64_t>(st.st_size);
     if (!cls) cls = probe_disk_image_trailer_fd(fd, st.st_size);
 
@@ -291,9 +249,9 @@ Result<std::string> hash_file(std::string_view path) {
     struct stat st;
     int fd = open_regular(p, st);
     if (fd < 0) return not_readable(p);
-    alignas(64) uint8_t buf[HASH_BATCH];
+    alignas(64) uint8_t buf[HASH_BUFFER_LEN];
     std::string out;
-    bool ok = hash_open_file(fd, buf, 0, out);
+    bool ok = hash_open_file(fd, static_cast<uint64_t>(st.st_size), buf, 0, out);
     ::close(fd);
     if (!ok) return not_readable(p);
     return out;

@@ -13,6 +13,18 @@
 
 namespace tarvik {
 
+// Room for the hash of an open file: the buffer handed to hash_open_file.
+inline constexpr size_t HASH_BUFFER_LEN = 65536;
+
+// The content hash of an open regular file of `size` bytes (its size from the
+// file's metadata), whose first `fill` bytes were already read into `buf`
+// (HASH_BUFFER_LEN bytes of room) from the start of the file. Sets `out` to
+// "blake3:" and the 64 lowercase hexadecimal digits of the whole content up
+// to end of file; false when a read fails. Files of 1 MiB and more are
+// hashed through a read-only mapping, and read again from the start should
+// they shrink meanwhile.
+bool hash_open_file(int fd, uint64_t size, uint8_t* buf, size_t fill, std::string& out);
+
 // The disk-image trailer probe on an open file of `size` bytes (its size
 // from the file's metadata): "koly" in its last 512 bytes.
 std::optional<AtomicClass> probe_disk_image_trailer_fd(int fd, off_t size);
