@@ -36,7 +36,7 @@ TEST(HashFile, MatchesIndependentDigestAcrossChunkBoundaries) {
                             16384, 57344, 57345, 65535, 65536, 65537, 139264, 1048575,
                             1048576, 3 * 1024 * 1024 + 17};
     for (size_t n : sizes) {
-        const std::string path = t / ("f" + std::to_string(n));
+        const std::string path = t / std::string("f").append(std::to_string(n));
         testsupport::write_file(path, random_bytes(n, unsigned(n)));
         auto r = hash_file(path);
         ASSERT_TRUE(std::holds_alternative<std::string>(r)) << n;
