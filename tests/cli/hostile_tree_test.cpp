@@ -370,12 +370,12 @@ TEST(HostileTree, TreeChangingDuringTheWalk) {
     TempDir t;
     const int files = 3000;
     for (int i = 0; i < files; ++i)
-        write_file(t / ("f" + std::to_string(i)), std::string(size_t(i % 7) * 300, 'a'));
+        write_file(t / std::string("f").append(std::to_string(i)), std::string(size_t(i % 7) * 300, 'a'));
     std::atomic<bool> go{false};
     std::thread mutator([&] {
         while (!go.load()) std::this_thread::yield();
         for (int i = files - 1; i >= 0; --i) {
-            const std::string p = t / ("f" + std::to_string(i));
+            const std::string p = t / std::string("f").append(std::to_string(i));
             switch (i % 3) {
                 case 0: ::unlink(p.c_str()); break;
                 case 1: (void)!::truncate(p.c_str(), 0); break;

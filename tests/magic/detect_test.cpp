@@ -25,7 +25,9 @@ TEST(DetectFromPath, NothingForEmptyMissingUnreadableAndNulPaths) {
     EXPECT_FALSE(detect_mime_from_path(dir.path()));  // a directory cannot be read
     write_file(dir / "secret", "hello world, this is text");
     ::chmod((dir / "secret").c_str(), 0);
-    if (::geteuid() != 0) EXPECT_FALSE(detect_mime_from_path(dir / "secret"));
+    if (::geteuid() != 0) {
+        EXPECT_FALSE(detect_mime_from_path(dir / "secret"));
+    }
 }
 
 TEST(DetectFromPath, OneByteAlwaysYieldsAString) {
@@ -79,7 +81,8 @@ TEST(DetectFromBytes, ZeroTailShortcutsKeepEveryAnswer) {
         "OggS", "fLaC", "\x1A\x45\xDF\xA3", "{\"a\": 1}", "From: a@b\nSubject: x\n", "BEGIN:VCARD\n",
         "hello world, plain text\n", "\xEF\xBB\xBFtext", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", "7z\xBC\xAF\x27\x1C",
         "Rar!\x1A\x07\x00", "bplist00", "\x00\x00\x01\xBA", "\x00\x00\x00\x18" "ftypmp42", "diff -u a b\n"};
-    const std::string filler = " <>=/\\\"'\n\r\t\0\x01\xFF\xC3\xA9abcXYZ019%#!:;-_.,?{}[]()@";
+    static const char kFiller[] = " <>=/\\\"'\n\r\t\0\x01\xFF\xC3\xA9" "abcXYZ019%#!:;-_.,?{}[]()@";
+    const std::string filler(kFiller, sizeof kFiller - 1);
     std::vector<uint8_t> buf(MIME_SNIFF_BUFFER_LEN);
     for (int round = 0; round < 300; ++round) {
         std::fill(buf.begin(), buf.end(), 0);

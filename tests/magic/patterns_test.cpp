@@ -80,11 +80,11 @@ TEST(Patterns, MsNls) {
     EXPECT_FALSE(whole(Pat::MsNls2, "\x44\x43\xFF\x01"));
     EXPECT_FALSE(whole(Pat::MsNls2, std::string("\x44\x43\xC3\xA9\x00\x01", 6)));
     EXPECT_TRUE(whole(Pat::MsNls2, "\x44\x43\n\x01"));  // (?s): LF is a character
-    std::string nls = "\x0D" + std::string(51, 'a') + std::string("\x0C\x00\x0D\x00\x0E", 5);
+    std::string nls = std::string("\x0D") + std::string(51, 'a') + std::string("\x0C\x00\x0D\x00\x0E", 5);
     EXPECT_TRUE(whole(Pat::MsNls1, nls));
-    std::string wide = "\x0D" + std::string(49, 'a') + "\xC3\xA9" + std::string("\x0C\x00\x0D\x00\x0E", 5);
+    std::string wide = std::string("\x0D") + std::string(49, 'a') + "\xC3\xA9" + std::string("\x0C\x00\x0D\x00\x0E", 5);
     EXPECT_FALSE(whole(Pat::MsNls1, wide));  // 50 characters only
-    EXPECT_TRUE(whole(Pat::MsNls1, "\x0D" + std::string(50, 'a') + "\xC3\xA9" +
+    EXPECT_TRUE(whole(Pat::MsNls1, std::string("\x0D") + std::string(50, 'a') + "\xC3\xA9" +
                                        std::string("\x0C\x00\x0D\x00\x0E", 5)));
     EXPECT_FALSE(whole(Pat::MsNls1, "x" + nls));  // anchored at byte 0
 }
@@ -134,9 +134,9 @@ TEST(Patterns, TouhouFatBzip2Portable) {
 
 TEST(Patterns, MatlabSpans) {
     // Pattern 3: LF at byte 119 and '%' at 120 holds; '%' at 121 fails.
-    std::string p3 = "%" + std::string(118, 'a') + "\n%";
+    std::string p3 = std::string("%") + std::string(118, 'a') + "\n%";
     EXPECT_TRUE(over(Pat::Matlab3, p3, 0, 120));
-    EXPECT_FALSE(over(Pat::Matlab3, "%" + std::string(119, 'a') + "\n%", 0, 120));
+    EXPECT_FALSE(over(Pat::Matlab3, std::string("%") + std::string(119, 'a') + "\n%", 0, 120));
     EXPECT_TRUE(over(Pat::Matlab3, "% a\n%", 0, 120));
     EXPECT_TRUE(over(Pat::Matlab4, "% a\r%", 0, 120));
     // Pattern 5: '%%' and printable bytes through byte 120, the span's end.
