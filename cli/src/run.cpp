@@ -47,24 +47,9 @@ constexpr FormatName FORMAT_NAMES[] = {
 // it is valid UTF-8, otherwise the command name.
 std::string display_name(int argc, char** argv) {
     if (argc < 1 || argv[0] == nullptr) return COMMAND_NAME;
-    std::string_view path = argv[0];
-    std::string_view last;
-    bool first = true;
-    for (size_t i = 0; i < path.size();) {
-        if (path[i] == '/') {
-            ++i;
-            first = false;
-            continue;
-        }
-        size_t end = path.find('/', i);
-        if (end == std::string_view::npos) end = path.size();
-        std::string_view comp = path.substr(i, end - i);
-        if (comp != "." || first) last = comp;
-        first = false;
-        i = end;
-    }
-    if (last.empty() || last == "." || last == ".." || !is_valid_utf8(last)) return COMMAND_NAME;
-    return std::string(last);
+    const auto last = final_component(argv[0]);
+    if (!last || !is_valid_utf8(*last)) return COMMAND_NAME;
+    return std::string(*last);
 }
 
 // Writes all of `data` to `fd`, retrying interrupted and short writes.

@@ -16,24 +16,6 @@ constexpr std::string_view kConnectorLast = "\u2514\u2500\u2500 ";    // "└─
 constexpr std::string_view kPrefixMiddle = "\u2502   ";              // "│   "
 constexpr std::string_view kPrefixLast = "    ";
 
-// The final component of a path as a file name: trailing separators and "."
-// components are passed over; "/", "." and a final ".." have none.
-std::optional<std::string_view> file_name(std::string_view path) {
-    while (true) {
-        while (!path.empty() && path.back() == '/') path.remove_suffix(1);
-        if (path.empty()) return std::nullopt;
-        const size_t slash = path.rfind('/');
-        const std::string_view last =
-            slash == std::string_view::npos ? path : path.substr(slash + 1);
-        if (last == ".") {
-            path.remove_suffix(1);
-            continue;
-        }
-        if (last == "..") return std::nullopt;
-        return last;
-    }
-}
-
 void append_tree_line(std::string& out, std::string_view prefix, std::string_view connector,
                       std::string_view name, std::string_view class_text,
                       std::string_view size_text) {
@@ -78,7 +60,7 @@ void render_children(const Artefact& node, std::string& prefix, std::string& out
 // in the usual case: per line the prefix, connector, name and a typical
 // class and size text.
 size_t estimate_size(const Artefact& node, size_t depth) {
-    const std::string_view tail = file_name(node.path).value_or("?");
+    const std::string_view tail = final_component(node.path).value_or("?");
     size_t n = kPrefixMiddle.size() * depth + kConnectorLast.size() + tail.size() + 40;
     for (const Artefact& child : node.children) n += estimate_size(child, depth + 1);
     return n;
@@ -127,7 +109,7 @@ std::string human_size(uint64_t bytes) {
 
 NodeDescription describe_node(const Artefact& node) {
     NodeDescription d;
-    const auto name = file_name(node.path);
+    const auto name = final_component(node.path);
     d.name.assign(name && is_valid_utf8(*name) ? *name : std::string_view("?"));
     if (node.is_composite()) {
         const CompositeClass& c = node.composite_class();

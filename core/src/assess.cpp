@@ -68,34 +68,10 @@ int open_regular(const std::string& path, struct stat& st) {
     return fd;
 }
 
-// The final component of a path, as a directory's name: trailing separators
-// and "." components after the first component are ignored. Empty when the
-// path ends in "..", is the root, is a lone "." or is empty.
-std::string_view final_name(std::string_view path) {
-    std::string_view last;
-    bool first = true;
-    size_t i = 0;
-    while (i < path.size()) {
-        if (path[i] == '/') {
-            ++i;
-            first = false;
-            continue;
-        }
-        size_t end = path.find('/', i);
-        if (end == std::string_view::npos) end = path.size();
-        std::string_view comp = path.substr(i, end - i);
-        if (comp != "." || first) last = comp;
-        first = false;
-        i = end;
-    }
-    if (last == "." || last == "..") return {};
-    return last;
-}
-
 // The lower-cased extension of a directory name (full Unicode lower-casing),
 // or empty when it has none or it is not valid UTF-8.
 std::string lowercase_extension(std::string_view path) {
-    std::string_view name = final_name(path);
+    std::string_view name = final_component(path).value_or(std::string_view());
     size_t dot = name.rfind('.');
     if (dot == std::string_view::npos || dot == 0) return {};
     std::string_view ext = name.substr(dot + 1);

@@ -173,4 +173,9 @@ std::string lossy_utf8(std::string_view bytes);
 // True when the bytes are well-formed UTF-8.
 bool is_valid_utf8(std::string_view bytes);
 
+// The final component of a path as a file name: trailing separators and "."
+// components are passed over (Foo.app, Foo.app/ and Foo.app/. all end in
+// Foo.app); "/", ".", "", and a path ending in ".." have none.
+std::optional<std::string_view> final_component(std::string_view path);
+
 }  // namespace tarvik
