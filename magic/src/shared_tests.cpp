@@ -28,19 +28,22 @@ bool any_high_bit(const uint8_t* bytes, size_t n) {
 // searches below look for the needle's rarest byte with memchr and then
 // compare the whole needle around it; the answer is that of a plain scan.
 constexpr uint8_t rank_of(uint8_t c) {
-    constexpr const char* kLetters = "zqxjkvbpygfwmucldrhsnioate";  // rarest first
+    constexpr const char* kLower = "zqxjkvbpygfwmucldrhsnioate";  // rarest first
+    constexpr const char* kUpper = "QZJXKVYWBGFHPUMCDLNROITASE";
     if (c == ' ' || c == 0x00) return 255;
-    if (c >= 'a' && c <= 'z') {
-        for (int i = 0; kLetters[i]; ++i)
-            if (kLetters[i] == char(c)) return uint8_t(100 + 5 * i);
-    }
-    if (c >= 'A' && c <= 'Z') return 60;
-    if (c == '\n' || c == '\t' || c == 0xFF) return 90;
+    for (int i = 0; kLower[i]; ++i)
+        if (kLower[i] == char(c)) return uint8_t(100 + 5 * i);
+    for (int i = 0; kUpper[i]; ++i)
+        if (kUpper[i] == char(c)) return uint8_t(40 + 2 * i);
+    if (c == '\n' || c == '\t' || c == 0xFF) return 95;
     if (c >= '0' && c <= '9') return c == '0' || c == '1' ? 70 : 55;
     switch (c) {
+        // Punctuation that source code and markup are full of.
         case '.': case ',': case '(': case ')': case ';': case '_': case '*': case '/': case '=':
-        case '-': case '"': case '#': case '<': case '>': case ':': case '{': case '}': case '\r':
-            return 50;
+        case '-': case '#': case '<': case '>': case ':': case '{': case '}': case '\r':
+            return 90;
+        case '"': case '\'': case '[': case ']': case '\\': case '&': case '|': case '+':
+            return 45;
         default:
             return 20;
     }
