@@ -38,7 +38,26 @@ struct PatternDef {
     // span without them cannot match, and a plain search says so quickly.
     const char* required = nullptr;
     bool required_any_case = false;
+    // A '<' followed by one of these letters (any case) that every match
+    // starts with (nullptr: none).
+    const char* tag_letters = nullptr;
 };
+
+// Whether some '<' in the span is followed by one of `letters` in any ASCII case.
+bool has_tag_start(const uint8_t* span, size_t n, const char* letters) {
+    const uint8_t* cur = span;
+    const uint8_t* end = n ? span + n - 1 : span;  // a '<' needs a byte after it
+    while (cur < end) {
+        const void* hit = std::memchr(cur, '<', size_t(end - cur));
+        if (!hit) return false;
+        const uint8_t* h = static_cast<const uint8_t*>(hit);
+        const uint8_t next = h[1] >= 'A' && h[1] <= 'Z' ? uint8_t(h[1] + 0x20) : h[1];
+        for (const char* l = letters; *l; ++l)
+            if (next == uint8_t(*l)) return true;
+        cur = h + 1;
+    }
+    return false;
+}
 
 #define AAC_SECOND "(\\xF0|\\xF1|\\xF8|\\xF9)"
 #define AAC_THIRD                                                                                  \
@@ -84,8 +103,8 @@ const PatternDef kDefs[kPatternCount] = {
     // A leading .* adds nothing to an unanchored search for one byte of the set.
     /* Tga1 */ {TGA_SET, ".*" TGA_SET, kZeroByte},
     /* Rfc822_1 */ {"(X|DKIM|ARC)-", nullptr, 0, "-"},
-    /* Html1 */ {"(?i)<(html|head|body|title|div)[ >]", nullptr, 0},
-    /* Html2 */ {"(?i)<h[123][ >]", nullptr, 0, "<h", true},
+    /* Html1 */ {"(?i)<(html|head|body|title|div)[ >]", nullptr, 0, nullptr, false, "hbtd"},
+    /* Html2 */ {"(?i)<h[123][ >]", nullptr, 0, nullptr, false, "h"},
     // Seven printable bytes at the start decide; what the + adds cannot fail.
     /* Plain1 */ {"^[ -~]{7}", "^[ -~]{6}[ -~]+", 0},
     /* Graphviz1 */ {"(?s)^" GRAPH_HEADER, nullptr, 0},
@@ -177,6 +196,7 @@ bool pattern_matches(Pat id, const uint8_t* span, size_t len, size_t zero_from) 
                                   : range_contains(span, n, 0, n, need, need_len)))
             return false;
     }
+    if (d.tag_letters && !has_tag_start(span, n, d.tag_letters)) return false;
     return run(get(g_used[size_t(id)], d.text), span, n);
 }
 
