@@ -27,6 +27,7 @@ namespace tarvik {
 namespace {
 
 constexpr size_t HEADER_LEN = 8192;
+constexpr size_t TRAILER_LEN = 512;
 constexpr std::string_view OCTET_STREAM = "application/octet-stream";
 
 AssessError not_readable(std::string_view path) {
@@ -124,13 +125,23 @@ TARVIK_OUT_OF_LINE Result<Artefact> assess_regular(const std::string& path) {
     if (n < 0) return not_readable(path);
     std::optional<AtomicClass> cls = sniff_magic(buf, static_cast<size_t>(n));
 
+    // A short header read that delivered the whole size from the file's
+    // metadata has met the end of the file: the trailer is in the header and
+    // the hash needs no further read.
+    const bool whole = size_t(n) < HEADER_LEN && off_t(n) == st.st_size;
+    if (!cls && whole) {
+        const size_t tail = size_t(n) > TRAILER_LEN ? size_t(n) - TRAILER_LEN : 0;
+        cls = disk_image_trailer_in(buf + tail, size_t(n) - tail);
+    }
+
     // The size is the opened file's, from its metadata.
     Artefact node;
     node.path = path;
-    if (!hash_open_file(fd, static_cast<uint64_t>(st.st_size), buf, static_cast<size_t>(n), node.hash))
+    if (!hash_open_file(fd, static_cast<uint64_t>(st.st_size), buf, static_cast<size_t>(n), node.hash,
+                        whole))
         return not_readable(path);
     node.size = static_cast<uint64_t>(st.st_size);
-    if (!cls) cls = probe_disk_image_trailer_fd(fd, st.st_size);
+    if (!cls && !whole) cls = probe_disk_image_trailer_fd(fd, st.st_size);
 
     if (auto mime = mime_magic::detect_mime_from_path(path)) {
         node.full_mime_type = std::string(*mime);

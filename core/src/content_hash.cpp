@@ -94,11 +94,15 @@ bool hash_mapped(int fd, uint64_t size, blake3_hasher& hasher) {
 
 }  // namespace
 
-bool hash_open_file(int fd, uint64_t size, uint8_t* buf, size_t fill, std::string& out) {
+bool hash_open_file(int fd, uint64_t size, uint8_t* buf, size_t fill, std::string& out,
+                    bool at_end) {
     blake3_hasher hasher;
     blake3_hasher_init(&hasher);
     bool ok;
-    if (size < MAP_THRESHOLD) {
+    if (at_end) {
+        blake3_hasher_update(&hasher, buf, fill);
+        ok = true;
+    } else if (size < MAP_THRESHOLD) {
         ok = hash_reads(fd, buf, fill, hasher);
     } else if (hash_mapped(fd, size, hasher)) {
         // Whatever the file gained after its size was taken is read as usual.

@@ -105,9 +105,13 @@ std::optional<AtomicClass> probe_disk_image_trailer_fd(int fd, off_t size) {
         got += size_t(r);
     }
 
+    return disk_image_trailer_in(reinterpret_cast<const uint8_t*>(buf), got);
+}
+
+std::optional<AtomicClass> disk_image_trailer_in(const uint8_t* tail, size_t len) {
     // The UDIF trailer block begins "koly"; it is looked for anywhere in the
     // bytes read, not only where the block would start.
-    if (std::string_view(buf, got).find("koly") != std::string_view::npos)
+    if (std::string_view(reinterpret_cast<const char*>(tail), len).find("koly") != std::string_view::npos)
         return atomic::Archive{ArchiveKind::DiskImage};
     return std::nullopt;
 }

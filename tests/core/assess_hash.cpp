@@ -86,3 +86,33 @@ TEST(HashFile, FollowsLinksLikeAnyOpen) {
 
 }  // namespace
 }  // namespace tarvik
+
+namespace tarvik {
+namespace {
+
+// A file read whole by its header read is hashed and probed for its trailer
+// from those bytes; the answers equal those of the separate reads.
+TEST(AssessRegularSmallFiles, HeaderReadServesHashAndTrailer) {
+    testsupport::TempDir t;
+    for (size_t n : {size_t(1), size_t(4), size_t(511), size_t(512), size_t(513), size_t(8191), size_t(8192),
+                     size_t(8193), size_t(9000)}) {
+        for (bool koly : {false, true}) {
+            std::string content = random_bytes(n, unsigned(n));
+            for (auto& c : content) c = char(c | 0x80);  // no magic at byte 0, no text
+            if (koly && n >= 4) content.replace(n - 4, 4, "koly");
+            const std::string path = t / std::string("f").append(std::to_string(n)).append(koly ? "k" : "");
+            testsupport::write_file(path, content);
+            auto node = assess_path(path);
+            ASSERT_TRUE(std::holds_alternative<Artefact>(node)) << n;
+            const Artefact& a = std::get<Artefact>(node);
+            EXPECT_EQ(a.hash, std::get<std::string>(hash_file(path))) << n;
+            EXPECT_EQ(a.size, n);
+            const bool disk_image = a.atomic_class() == AtomicClass{atomic::Archive{ArchiveKind::DiskImage}};
+            EXPECT_EQ(disk_image, koly && n >= 4) << n;
+            EXPECT_EQ(disk_image, probe_disk_image_trailer(path).has_value()) << n;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tarvik
