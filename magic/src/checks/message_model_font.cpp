@@ -29,18 +29,23 @@ bool any_header_line_within(Buf b, size_t first, size_t last, std::initializer_l
     if (first >= b.n) return false;
     size_t end = last < b.n - 1 ? last : b.n - 1;  // inclusive
     if (size_t z = zero_from(b); z <= end) end = z == 0 ? 0 : z - 1;  // the lines hold no 00 byte
+    // The letters that can follow the line feed, so that most lines are
+    // passed over after one look.
+    bool starts[256] = {};
+    for (const HeaderLine& line : lines) starts[ascii_fold(line.text.p[1])] = true;
     const uint8_t* cur = b.p + first;
     const uint8_t* stop = b.p + end + 1;
     while (cur < stop) {
         const void* hit = std::memchr(cur, '\n', size_t(stop - cur));
         if (!hit) return false;
         size_t p = size_t(static_cast<const uint8_t*>(hit) - b.p);
+        cur = b.p + p + 1;
         const uint8_t next = ascii_fold(byte_at(b, p + 1));
+        if (!starts[next]) continue;
         for (const HeaderLine& line : lines)
             if (ascii_fold(line.text.p[1]) == next && p + line.text.n - 1 <= end &&
                 (line.any_case ? at_any_case(b, p, line.text) : at(b, p, line.text)))
                 return true;
-        cur = b.p + p + 1;
     }
     return false;
 }
