@@ -11,6 +11,7 @@
 #include <type_traits>
 
 #include "tarvik/render.h"
+#include "class_shape.h"
 #include "variant_names.h"
 
 namespace tarvik {
@@ -249,60 +250,29 @@ public:
         close_struct();
     }
 
-    void value(const AtomicClass& c) {
-        const std::string_view variant = names::of(c);
-        std::visit(
-            [&](const auto& v) {
-                using T = std::decay_t<decltype(v)>;
-                if constexpr (std::is_same_v<T, atomic::StandaloneMacho>) {
-                    open_struct(variant);
-                    field("arch_word", true);
-                    s_.put(names::of(v.arch_word));
-                    end_entry();
-                    field("endianness");
-                    s_.put(names::of(v.endianness));
-                    end_entry();
-                    field("kind");
-                    s_.put(names::of(v.kind));
-                    end_entry();
-                    close_struct();
-                } else if constexpr (std::is_same_v<T, atomic::Pem>) {
-                    open_struct(variant);
-                    field("labels", true);
-                    list(v.labels);
-                    end_entry();
-                    close_struct();
-                } else if constexpr (std::is_same_v<T, atomic::Ambiguous>) {
-                    open_struct(variant);
-                    field("reasons", true);
-                    list(v.reasons);
-                    end_entry();
-                    close_struct();
-                } else if constexpr (std::is_same_v<T, atomic::Shebang>) {
-                    open_struct(variant);
-                    field("interpreter", true);
-                    optional(v.interpreter);
-                    end_entry();
-                    close_struct();
-                } else if constexpr (std::is_same_v<T, atomic::PropertyList>) {
-                    newtype(variant, names::of(v.format));
-                } else if constexpr (std::is_same_v<T, atomic::Archive>) {
-                    newtype(variant, names::of(v.kind));
-                } else if constexpr (std::is_same_v<T, atomic::OtherFileTypes>) {
-                    newtype(variant, names::of(v.top));
-                } else {
-                    s_.put(variant);  // a unit variant
-                }
-            },
-            c);
-    }
+    void value(const AtomicClass& c) { write_class(*this, c); }
+    void value(const CompositeClass& c) { write_class(*this, c); }
 
-    void value(const CompositeClass& c) {
-        if (const auto* b = std::get_if<composite::Bundle>(&c))
-            newtype(names::of(c), names::of(b->kind));
-        else
-            s_.put(names::of(c));
+    // The shape operations of write_class.
+    void unit(std::string_view variant) { s_.put(variant); }
+    void newtype(std::string_view variant, std::string_view payload) {
+        open_paren(variant);
+        begin_entry(true);
+        s_.put(payload);
+        end_entry();
+        close_paren();
     }
+    void begin_struct(std::string_view variant) { open_struct(variant); }
+    void field(std::string_view name, bool first = false) {
+        begin_entry(first);
+        s_.put(name);
+        s_.put(": ");
+    }
+    void name_value(std::string_view name) { s_.put(name); }
+    void list_value(const std::vector<std::string>& items) { list(items); }
+    void optional_value(const std::optional<std::string>& v) { optional(v); }
+    void end_field() { end_entry(); }
+    void end_struct() { close_struct(); }
 
 private:
     void indent() { s_.blanks(4 * level_); }
@@ -315,11 +285,6 @@ private:
     }
     void end_entry() {
         if (multi_) s_.put(",\n");
-    }
-    void field(std::string_view name, bool first = false) {
-        begin_entry(first);
-        s_.put(name);
-        s_.put(": ");
     }
     void open_struct(std::string_view variant) {
         s_.put(variant);
@@ -353,13 +318,6 @@ private:
         --level_;
         if (multi_) indent();
         s_.put(']');
-    }
-    void newtype(std::string_view variant, std::string_view payload) {
-        open_paren(variant);
-        begin_entry(true);
-        s_.put(payload);
-        end_entry();
-        close_paren();
     }
     void optional(const std::optional<std::string>& v) {
         if (!v) {

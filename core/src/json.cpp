@@ -11,6 +11,7 @@
 #include <type_traits>
 
 #include "tarvik/render.h"
+#include "class_shape.h"
 #include "variant_names.h"
 
 namespace tarvik {
@@ -186,6 +187,13 @@ private:
         }
         close(']');
     }
+    void atomic_class(const AtomicClass& c) { write_class(*this, c); }
+    void composite_class(const CompositeClass& c) { write_class(*this, c); }
+
+public:
+    // The shape operations of write_class: a struct variant is
+    // {"Variant": {"field": value, ...}}.
+    void unit(std::string_view variant) { name(variant); }
     // A newtype variant: {"Variant": "Payload"}.
     void newtype(std::string_view variant, std::string_view payload) {
         open('{');
@@ -193,64 +201,22 @@ private:
         name(payload);
         close('}');
     }
-    void atomic_class(const AtomicClass& c) {
-        const std::string_view variant = names::of(c);
-        std::visit(
-            [&](const auto& v) {
-                using T = std::decay_t<decltype(v)>;
-                if constexpr (std::is_same_v<T, atomic::StandaloneMacho>) {
-                    open('{');
-                    key(variant, true);
-                    open('{');
-                    key("arch_word", true);
-                    name(names::of(v.arch_word));
-                    key("endianness");
-                    name(names::of(v.endianness));
-                    key("kind");
-                    name(names::of(v.kind));
-                    close('}');
-                    close('}');
-                } else if constexpr (std::is_same_v<T, atomic::Pem>) {
-                    struct_of_list(variant, "labels", v.labels);
-                } else if constexpr (std::is_same_v<T, atomic::Ambiguous>) {
-                    struct_of_list(variant, "reasons", v.reasons);
-                } else if constexpr (std::is_same_v<T, atomic::Shebang>) {
-                    open('{');
-                    key(variant, true);
-                    open('{');
-                    key("interpreter", true);
-                    optional(v.interpreter);
-                    close('}');
-                    close('}');
-                } else if constexpr (std::is_same_v<T, atomic::PropertyList>) {
-                    newtype(variant, names::of(v.format));
-                } else if constexpr (std::is_same_v<T, atomic::Archive>) {
-                    newtype(variant, names::of(v.kind));
-                } else if constexpr (std::is_same_v<T, atomic::OtherFileTypes>) {
-                    newtype(variant, names::of(v.top));
-                } else {
-                    name(variant);  // a unit variant
-                }
-            },
-            c);
-    }
-    void struct_of_list(std::string_view variant, std::string_view field,
-                        const std::vector<std::string>& items) {
+    void begin_struct(std::string_view variant) {
         open('{');
         key(variant, true);
         open('{');
-        key(field, true);
-        list(items);
-        close('}');
-        close('}');
     }
-    void composite_class(const CompositeClass& c) {
-        if (const auto* b = std::get_if<composite::Bundle>(&c))
-            newtype(names::of(c), names::of(b->kind));
-        else
-            name(names::of(c));
+    void field(std::string_view field_name, bool first) { key(field_name, first); }
+    void name_value(std::string_view value) { name(value); }
+    void list_value(const std::vector<std::string>& items) { list(items); }
+    void optional_value(const std::optional<std::string>& v) { optional(v); }
+    void end_field() {}
+    void end_struct() {
+        close('}');
+        close('}');
     }
 
+private:
     Sink& s_;
     size_t depth_ = 0;
 };
