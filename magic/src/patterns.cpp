@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <mutex>
 #include <string>
@@ -38,25 +39,109 @@ struct PatternDef {
     // span without them cannot match, and a plain search says so quickly.
     const char* required = nullptr;
     bool required_any_case = false;
-    // A '<' followed by one of these letters (any case) that every match
-    // starts with (nullptr: none).
-    const char* tag_letters = nullptr;
+    // A cheap test that every matching span passes (nullptr: none).
+    bool (*gate)(const uint8_t* span, size_t n) = nullptr;
+    // The pattern's own answer computed by hand, for patterns simple enough
+    // (nullptr: the compiled pattern answers). Equal to the pattern's answer
+    // on every span.
+    bool (*decide)(const uint8_t* span, size_t n) = nullptr;
 };
 
-// Whether some '<' in the span is followed by one of `letters` in any ASCII case.
-bool has_tag_start(const uint8_t* span, size_t n, const char* letters) {
-    const uint8_t* cur = span;
-    const uint8_t* end = n ? span + n - 1 : span;  // a '<' needs a byte after it
-    while (cur < end) {
-        const void* hit = std::memchr(cur, '<', size_t(end - cur));
-        if (!hit) return false;
-        const uint8_t* h = static_cast<const uint8_t*>(hit);
-        const uint8_t next = h[1] >= 'A' && h[1] <= 'Z' ? uint8_t(h[1] + 0x20) : h[1];
-        for (const char* l = letters; *l; ++l)
-            if (next == uint8_t(*l)) return true;
-        cur = h + 1;
+constexpr bool ascii_space(uint8_t c) { return (c >= 0x09 && c <= 0x0D) || c == ' '; }
+
+size_t skip_ascii_space(const uint8_t* s, size_t n, size_t i) {
+    while (i < n && ascii_space(s[i])) ++i;
+    return i;
+}
+
+// The graph patterns. Their white space is Unicode white space: where a byte
+// of 0x80 or above could be some, the gates let the pattern decide.
+
+// Whether a graph header (white space, then "strict", "digraph" or "graph")
+// can start at i.
+bool graph_header_possible(const uint8_t* s, size_t n, size_t i) {
+    i = skip_ascii_space(s, n, i);
+    if (i >= n) return false;
+    const uint8_t c = s[i];
+    return c == 's' || c == 'd' || c == 'g' || c >= 0x80;
+}
+
+// A header right at the start.
+bool graph_gate_plain(const uint8_t* s, size_t n) { return graph_header_possible(s, n, 0); }
+
+// One to ten "//" comment lines, then a header.
+bool graph_gate_line_comments(const uint8_t* s, size_t n) {
+    size_t i = 0;
+    for (int line = 0; line < 10; ++line) {
+        i = skip_ascii_space(s, n, i);
+        if (i < n && s[i] >= 0x80) return true;
+        if (n - i < 2 || s[i] != '/' || s[i + 1] != '/') return false;
+        const void* nl = std::memchr(s + i + 2, '\n', n - i - 2);
+        if (!nl) return false;
+        i = size_t(static_cast<const uint8_t*>(nl) - s) + 1;
+        if (graph_header_possible(s, n, i)) return true;
     }
     return false;
+}
+
+// A "/*" comment of at most 1024 characters (4096 bytes), then a header.
+bool graph_gate_block_comment(const uint8_t* s, size_t n) {
+    const size_t i = skip_ascii_space(s, n, 0);
+    if (i < n && s[i] >= 0x80) return true;
+    if (n - i < 2 || s[i] != '/' || s[i + 1] != '*') return false;
+    const size_t from = i + 2;                 // where the comment's text starts
+    const size_t end = std::min(n, from + 4098);  // one past the last index of its closing '/'
+    for (size_t q = from + 1; q < end;) {
+        const void* hit = std::memchr(s + q, '/', end - q);
+        if (!hit) return false;
+        q = size_t(static_cast<const uint8_t*>(hit) - s);
+        if (s[q - 1] == '*' && graph_header_possible(s, n, q + 1)) return true;
+        ++q;
+    }
+    return false;
+}
+
+// Whether the bytes at p equal `word` in any ASCII case (`word` is lower case).
+bool folded_at(const uint8_t* s, size_t n, size_t p, const char* word, size_t len) {
+    if (p > n || n - p < len) return false;
+    for (size_t k = 0; k < len; ++k)
+        if (ascii_fold(s[p + k]) != uint8_t(word[k])) return false;
+    return true;
+}
+
+// The markup patterns: a '<', a tag name in any case, then a blank or '>'.
+// The names hold no letter whose case partners include characters beyond
+// ASCII, so folding ASCII letters decides like the pattern.
+template <class AtTag>
+bool any_tag(const uint8_t* s, size_t n, AtTag at_tag) {
+    for (size_t p = 0; p < n;) {
+        const void* hit = std::memchr(s + p, '<', n - p);
+        if (!hit) return false;
+        p = size_t(static_cast<const uint8_t*>(hit) - s) + 1;
+        if (at_tag(p)) return true;
+    }
+    return false;
+}
+
+bool tag_end_at(const uint8_t* s, size_t n, size_t p) { return p < n && (s[p] == ' ' || s[p] == '>'); }
+
+bool decide_html_names(const uint8_t* s, size_t n) {
+    static constexpr struct {
+        const char* name;
+        size_t len;
+    } kNames[] = {{"html", 4}, {"head", 4}, {"body", 4}, {"title", 5}, {"div", 3}};
+    return any_tag(s, n, [&](size_t p) {
+        for (const auto& t : kNames)
+            if (folded_at(s, n, p, t.name, t.len) && tag_end_at(s, n, p + t.len)) return true;
+        return false;
+    });
+}
+
+bool decide_html_headings(const uint8_t* s, size_t n) {
+    return any_tag(s, n, [&](size_t p) {
+        return p + 1 < n && ascii_fold(s[p]) == 'h' && s[p + 1] >= '1' && s[p + 1] <= '3' &&
+               tag_end_at(s, n, p + 2);
+    });
 }
 
 #define AAC_SECOND "(\\xF0|\\xF1|\\xF8|\\xF9)"
@@ -103,13 +188,19 @@ const PatternDef kDefs[kPatternCount] = {
     // A leading .* adds nothing to an unanchored search for one byte of the set.
     /* Tga1 */ {TGA_SET, ".*" TGA_SET, kZeroByte},
     /* Rfc822_1 */ {"(X|DKIM|ARC)-", nullptr, 0, "-"},
-    /* Html1 */ {"(?i)<(html|head|body|title|div)[ >]", nullptr, 0, nullptr, false, "hbtd"},
-    /* Html2 */ {"(?i)<h[123][ >]", nullptr, 0, nullptr, false, "h"},
+    /* Html1 */
+    {"(?i)<(html|head|body|title|div)[ >]", nullptr, 0, nullptr, false, nullptr,
+     decide_html_names},
+    /* Html2 */ {"(?i)<h[123][ >]", nullptr, 0, nullptr, false, nullptr, decide_html_headings},
     // Seven printable bytes at the start decide; what the + adds cannot fail.
     /* Plain1 */ {"^[ -~]{7}", "^[ -~]{6}[ -~]+", 0},
-    /* Graphviz1 */ {"(?s)^" GRAPH_HEADER, nullptr, 0},
-    /* Graphviz2 */ {"(?s)^(?:" WS "*//[^\\n]*\\n){1,10}" GRAPH_HEADER, nullptr, 0},
-    /* Graphviz3 */ {"(?s)^" WS "*/\\*.{0,1024}?\\*/" GRAPH_HEADER, nullptr, 0},
+    /* Graphviz1 */ {"(?s)^" GRAPH_HEADER, nullptr, 0, nullptr, false, graph_gate_plain},
+    /* Graphviz2 */
+    {"(?s)^(?:" WS "*//[^\\n]*\\n){1,10}" GRAPH_HEADER, nullptr, 0, nullptr, false,
+     graph_gate_line_comments},
+    /* Graphviz3 */
+    {"(?s)^" WS "*/\\*.{0,1024}?\\*/" GRAPH_HEADER, nullptr, 0, nullptr, false,
+     graph_gate_block_comment},
     /* Matlab1 */ {"function [a-zA-Z][A-Za-z0-9_]{0,62}" WS "*=", nullptr, 0},
     /* Matlab2 */ {"function [a-zA-Z][A-Za-z0-9_]{0,62}[\\r\\n]", nullptr, 0},
     /* Matlab3 */ {"^%[ -~]+\\n%", nullptr, 0},
@@ -196,7 +287,8 @@ bool pattern_matches(Pat id, const uint8_t* span, size_t len, size_t zero_from) 
                                   : range_contains(span, n, 0, n, need, need_len)))
             return false;
     }
-    if (d.tag_letters && !has_tag_start(span, n, d.tag_letters)) return false;
+    if (d.decide) return d.decide(span, n);
+    if (d.gate && !d.gate(span, n)) return false;
     return run(get(g_used[size_t(id)], d.text), span, n);
 }
 

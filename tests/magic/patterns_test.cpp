@@ -234,7 +234,13 @@ TEST(Patterns, FastFormsEqualPatternsAsWritten) {
         "strict", "//", "/*", "*/", "function f", " = ", "begin 644 ", "JAVA PROFILE 1.0.2", ",", ".",
         "FCS3.0    ", "\x01", "\x02", "\x04", "\x08", "\x10", " @", "x80", "|", "r", "T", "-", "E",
         "0\nSECTION\n", "2\nHEADER\n", "999\n", "\x0D", "\x0C", "\x0E", "DC", "\xD9\xA1", "\xCC\x81",
-        "aeb", "cz", "nu", "dw", "cq", "%AI5_FileFormat 2", "abc", "\xE2\x80\xA8"};
+        "aeb", "cz", "nu", "dw", "cq", "%AI5_FileFormat 2", "abc", "\xE2\x80\xA8", "<", "<title>",
+        "<TITLE ", "<Div>", "<dIV", "<h2 ", "<H3>", "<h4>", "<hEaD ", "<BODY>", "\xC4\xB0", "\xC4\xB1",
+        "\xE2\x84\xAA", "\xC5\xBF", "digraph", "\xC2\x85", "\xC2\xA0", "strict ", "graph {"};
+    // Starts that bring the anchored patterns past their first steps.
+    const std::vector<std::string> leads = {
+        "", " ", "\n", "\t\r\n ", "\xC2\x85", "\xE3\x80\x80", "//", "// c\n", "//x\n  ", "/*", "/* c */",
+        "*/", "/* \xFF */", "strict", "digraph", "graph", "g", "\xC3\xA9", "\n//\n", "/**/", "\x00"};
     struct Span {
         Pat id;
         size_t first, last;
@@ -250,11 +256,15 @@ TEST(Patterns, FastFormsEqualPatternsAsWritten) {
     spans.insert(spans.end(), std::begin(special), std::end(special));
 
     std::vector<uint8_t> b(kLen);
-    for (int round = 0; round < 80; ++round) {
+    for (int round = 0; round < 120; ++round) {
         std::fill(b.begin(), b.end(), 0);
         size_t len = std::uniform_int_distribution<size_t>(0, 3000)(rng);
-        if (round % 10 == 0) len = kLen;  // a full buffer
+        if (round % 40 == 0) len = kLen;  // a full buffer
         size_t pos = 0;
+        if (round % 2 == 1)
+            for (int k = int(rng() % 5); k > 0; --k)
+                for (char c : leads[rng() % leads.size()])
+                    if (pos < len) b[pos++] = uint8_t(c);
         while (pos < len) {
             const std::string& a = atoms[rng() % atoms.size()];
             for (char c : a)
