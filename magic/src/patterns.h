@@ -48,9 +48,11 @@ enum class Pat : uint8_t {
     Matlab4,
     Matlab5,
     Uuencode1,
+    // Matlab1 or Matlab2, in one scan.
+    Matlab1or2,
 };
 
-inline constexpr size_t kPatternCount = 37;
+inline constexpr size_t kPatternCount = 38;
 
 // True when pattern `id` matches somewhere in span[0..len) (anchors and word
 // boundaries see the span as the whole input). Every byte from index

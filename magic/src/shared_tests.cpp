@@ -61,10 +61,15 @@ constexpr uint8_t commonness(uint8_t c) { return kCommonness[c]; }
 // the rarest that is not a letter (SIZE_MAX when all are letters).
 size_t anchor_index(const uint8_t* needle, size_t n, bool fold) {
     size_t best = SIZE_MAX;
+    unsigned best_rank = 256;  // kept apart, so each step compares with a register
     for (size_t k = 0; k < n; ++k) {
-        uint8_t c = needle[k];
+        const uint8_t c = needle[k];
         if (fold && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) continue;
-        if (best == SIZE_MAX || commonness(c) < commonness(needle[best])) best = k;
+        const unsigned rank = commonness(c);
+        if (rank < best_rank) {
+            best_rank = rank;
+            best = k;
+        }
     }
     return best;
 }

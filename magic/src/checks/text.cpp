@@ -135,8 +135,9 @@ bool check_text_x_makefile(Buf b) {
 }
 
 // "text/x-matlab"
+// Patterns 1 and 2 both scan the whole buffer: they run as one alternation.
 bool check_text_x_matlab(Buf b) {
-    return at(b, 0, "function [") || pattern(b, Pat::Matlab1) || pattern(b, Pat::Matlab2) ||
+    return at(b, 0, "function [") || pattern(b, Pat::Matlab1or2) ||
            pattern_over(b, Pat::Matlab3, 0, 120) || pattern_over(b, Pat::Matlab4, 0, 120) ||
            pattern_over(b, Pat::Matlab5, 0, 120) || at(b, 0, "25 7B 0A"_hex);
 }
