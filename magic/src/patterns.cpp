@@ -10,6 +10,7 @@
 #include <mutex>
 #include <string>
 
+#include "byte_scan.h"
 #include "fatal.h"
 #include "shared_tests.h"
 
@@ -91,14 +92,9 @@ bool graph_gate_block_comment(const uint8_t* s, size_t n) {
     if (n - i < 2 || s[i] != '/' || s[i + 1] != '*') return false;
     const size_t from = i + 2;                 // where the comment's text starts
     const size_t end = std::min(n, from + 4098);  // one past the last index of its closing '/'
-    for (size_t q = from + 1; q < end;) {
-        const void* hit = std::memchr(s + q, '/', end - q);
-        if (!hit) return false;
-        q = size_t(static_cast<const uint8_t*>(hit) - s);
-        if (s[q - 1] == '*' && graph_header_possible(s, n, q + 1)) return true;
-        ++q;
-    }
-    return false;
+    return any_position_of(s, from + 1, end, '/', [&](size_t q) {
+        return s[q - 1] == '*' && graph_header_possible(s, n, q + 1);
+    });
 }
 
 // Whether the bytes at p equal `word` in any ASCII case (`word` is lower case).
@@ -114,13 +110,7 @@ bool folded_at(const uint8_t* s, size_t n, size_t p, const char* word, size_t le
 // ASCII, so folding ASCII letters decides like the pattern.
 template <class AtTag>
 bool any_tag(const uint8_t* s, size_t n, AtTag at_tag) {
-    for (size_t p = 0; p < n;) {
-        const void* hit = std::memchr(s + p, '<', n - p);
-        if (!hit) return false;
-        p = size_t(static_cast<const uint8_t*>(hit) - s) + 1;
-        if (at_tag(p)) return true;
-    }
-    return false;
+    return any_position_of(s, 0, n, '<', [&](size_t p) { return at_tag(p + 1); });
 }
 
 bool tag_end_at(const uint8_t* s, size_t n, size_t p) { return p < n && (s[p] == ' ' || s[p] == '>'); }

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstring>
 
+#include "byte_scan.h"
+
 namespace mime_magic {
 
 namespace {
@@ -98,17 +100,20 @@ bool find_anchored(const uint8_t* bytes, size_t first, size_t last_start, const 
             if (ascii_fold(bytes[p]) == f0 && equal_folded(bytes + p, needle, needle_len)) return true;
         return false;
     }
-    const uint8_t a = needle[k];
-    const uint8_t* cur = bytes + first + k;
-    const uint8_t* end = bytes + last_start + k + 1;  // one past the last anchor position
-    while (cur < end) {
-        const void* hit = std::memchr(cur, a, size_t(end - cur));
+    auto match_at = [&](size_t h) {  // h: a position of the anchor byte
+        const uint8_t* start = bytes + h - k;
+        return Fold ? equal_folded(start, needle, needle_len) : equal_bytes(start, needle, needle_len);
+    };
+    const size_t from = first + k, to = last_start + k + 1;  // the anchor positions
+    // Over long windows a common anchor byte is visited by vector compares;
+    // memchr is faster for short windows and rare bytes.
+    if (to - from >= 256 && commonness(needle[k]) >= 50)
+        return any_position_of(bytes, from, to, needle[k], match_at);
+    for (size_t h = from; h < to; ++h) {
+        const void* hit = std::memchr(bytes + h, needle[k], to - h);
         if (!hit) return false;
-        const uint8_t* h = static_cast<const uint8_t*>(hit);
-        const uint8_t* start = h - k;
-        if (Fold ? equal_folded(start, needle, needle_len) : equal_bytes(start, needle, needle_len))
-            return true;
-        cur = h + 1;
+        h = size_t(static_cast<const uint8_t*>(hit) - bytes);
+        if (match_at(h)) return true;
     }
     return false;
 }
@@ -212,17 +217,11 @@ void XmlRootIndex::build(const uint8_t* bytes, size_t len) {
     // with memchr, then grouped by the folded byte after them.
     uint16_t found[XML_ROOT_WINDOW + 1];
     size_t n = 0;
-    for (uint8_t c : {uint8_t('<'), uint8_t(':')}) {
-        const uint8_t* cur = bytes;
-        const uint8_t* end = bytes + last_;  // the last byte has nothing after it
-        while (cur < end) {
-            const void* hit = std::memchr(cur, c, size_t(end - cur));
-            if (!hit) break;
-            const uint8_t* h = static_cast<const uint8_t*>(hit);
-            found[n++] = uint16_t(h - bytes);
-            cur = h + 1;
-        }
-    }
+    for (uint8_t c : {uint8_t('<'), uint8_t(':')})  // the last byte has nothing after it
+        any_position_of(bytes, 0, last_, c, [&](size_t p) {
+            found[n++] = uint16_t(p);
+            return false;
+        });
     uint16_t count[257] = {};
     for (size_t i = 0; i < n; ++i) ++count[ascii_fold(bytes[found[i] + 1]) + 1];
     start_[0] = 0;

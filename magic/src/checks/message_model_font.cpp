@@ -2,6 +2,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "../byte_scan.h"
 #include "../checks.h"
 
 namespace mime_magic::checks {
@@ -33,21 +34,15 @@ bool any_header_line_within(Buf b, size_t first, size_t last, std::initializer_l
     // passed over after one look.
     bool starts[256] = {};
     for (const HeaderLine& line : lines) starts[ascii_fold(line.text.p[1])] = true;
-    const uint8_t* cur = b.p + first;
-    const uint8_t* stop = b.p + end + 1;
-    while (cur < stop) {
-        const void* hit = std::memchr(cur, '\n', size_t(stop - cur));
-        if (!hit) return false;
-        size_t p = size_t(static_cast<const uint8_t*>(hit) - b.p);
-        cur = b.p + p + 1;
+    return any_position_of(b.p, first, end + 1, '\n', [&](size_t p) {
         const uint8_t next = ascii_fold(byte_at(b, p + 1));
-        if (!starts[next]) continue;
+        if (!starts[next]) return false;
         for (const HeaderLine& line : lines)
             if (ascii_fold(line.text.p[1]) == next && p + line.text.n - 1 <= end &&
                 (line.any_case ? at_any_case(b, p, line.text) : at(b, p, line.text)))
                 return true;
-    }
-    return false;
+        return false;
+    });
 }
 
 }  // namespace
