@@ -50,8 +50,9 @@ std::optional<std::string_view> match_checker_tree(const MimeChecker& checker, B
 // The priority pass, then the full walk, then the fallback. `zero_from` is
 // where the buffer's run of trailing zeros is known to start at the latest
 // (the number of bytes read). With `shortcuts` off, nothing is known about the
-// zero tail and no work is shared between checks: the plain evaluation, for
-// equivalence tests.
+// zero tail, no work is shared between checks and every record is visited,
+// also those that can never match: the plain evaluation, for equivalence
+// tests.
 std::string_view detect_in_buffer(Buf b, size_t zero_from, bool shortcuts = true);
 
 }  // namespace mime_magic

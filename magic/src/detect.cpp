@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "database.h"
 #include "mime_magic/mime_magic.h"
@@ -20,11 +21,72 @@ std::optional<std::string_view> match_checker_tree(const MimeChecker& checker, B
 }
 
 namespace {
+
+// The records that can match at all: a record is live when it has a check of
+// its own or a live child. A record that is not live can never be the answer
+// and nothing below it can, so the walk passes it over without a visit; the
+// first match, and so the answer, is the same.
+struct LivePlan {
+    std::vector<uint16_t> roots;          // live records, in walk order
+    std::vector<uint16_t> children;       // live children of every record, concatenated
+    std::vector<uint32_t> first, count;   // per record: its live children in `children`
+
+    LivePlan() : first(kRecordCount), count(kRecordCount) {
+        std::vector<int8_t> live(kRecordCount, -1);  // -1: not yet known
+        for (size_t i = 0; i < kRecordCount; ++i) is_live(uint16_t(i), live);
+        for (size_t i = 0; i < kRecordCount; ++i) {
+            if (live[i]) roots.push_back(uint16_t(i));
+            first[i] = uint32_t(children.size());
+            for (uint16_t c : ALL_MIME_CHECKERS[i].child_checkers())
+                if (live[c]) children.push_back(c);
+            count[i] = uint32_t(children.size()) - first[i];
+        }
+    }
+
+    // The links have no cycle, so the recursion ends.
+    static bool is_live(uint16_t pos, std::vector<int8_t>& live) {
+        if (live[pos] >= 0) return live[pos] != 0;
+        const MimeChecker& c = ALL_MIME_CHECKERS[pos];
+        bool result = c.own_check != nullptr;
+        for (uint16_t child : c.child_checkers()) result = is_live(child, live) || result;
+        live[pos] = result ? 1 : 0;
+        return result;
+    }
+};
+
+const LivePlan& live_plan() {
+    static const LivePlan plan;
+    return plan;
+}
+
+// match_checker_tree over the live records only.
+std::optional<std::string_view> match_live_tree(const LivePlan& plan, uint16_t pos, Buf b) {
+    const MimeChecker& checker = ALL_MIME_CHECKERS[pos];
+    const bool own = checker.check(b);
+    const uint32_t n = plan.count[pos];
+    if (!own && n == 0) return std::nullopt;
+    const uint16_t* child = plan.children.data() + plan.first[pos];
+    for (uint32_t k = 0; k < n; ++k)
+        if (auto hit = match_live_tree(plan, child[k], b)) return hit;
+    if (own) return checker.mime_type();
+    return std::nullopt;
+}
+
 std::string_view walk(Buf b);
+
+// Every record visited, as the database lists them.
+std::string_view plain_walk(Buf b) {
+    for (uint16_t pos : PRIORITY_MIME_CHECKERS)
+        if (auto hit = match_checker_tree(ALL_MIME_CHECKERS[pos], b)) return *hit;
+    for (const MimeChecker& checker : ALL_MIME_CHECKERS)
+        if (auto hit = match_checker_tree(checker, b)) return *hit;
+    return FALLBACK_MIME_TYPE;
+}
+
 }  // namespace
 
 std::string_view detect_in_buffer(Buf b, size_t zero_from, bool shortcuts) {
-    if (!shortcuts) return walk(b);
+    if (!shortcuts) return plain_walk(b);
     DetectionContext ctx{b.p, b.n, zero_tail_start(b.p, zero_from < b.n ? zero_from : b.n), {}};
     DetectionScope scope(ctx);
     return walk(b);
@@ -32,10 +94,11 @@ std::string_view detect_in_buffer(Buf b, size_t zero_from, bool shortcuts) {
 
 namespace {
 std::string_view walk(Buf b) {
+    const LivePlan& plan = live_plan();
     for (uint16_t pos : PRIORITY_MIME_CHECKERS)
-        if (auto hit = match_checker_tree(ALL_MIME_CHECKERS[pos], b)) return *hit;
-    for (const MimeChecker& checker : ALL_MIME_CHECKERS)
-        if (auto hit = match_checker_tree(checker, b)) return *hit;
+        if (auto hit = match_live_tree(plan, pos, b)) return *hit;
+    for (uint16_t pos : plan.roots)
+        if (auto hit = match_live_tree(plan, pos, b)) return *hit;
     return FALLBACK_MIME_TYPE;
 }
 }  // namespace

@@ -69,9 +69,10 @@ TEST(DetectFromBytes, AnswersAreDatabaseStringsOrTheFallback) {
     EXPECT_TRUE(known) << got;
 }
 
-// Checks may use the zero tail of the buffer to skip work, and the XML checks
-// share their search; answers must not change. The same buffers are detected
-// once with those shortcuts and once by plain evaluation.
+// Checks may use the zero tail of the buffer to skip work, the XML checks
+// share their search, and the walk passes over records that can never match;
+// answers must not change. The same buffers are detected once with those
+// shortcuts and once by plain evaluation.
 TEST(DetectFromBytes, ZeroTailShortcutsKeepEveryAnswer) {
     std::mt19937 rng(99);
     const std::vector<std::string> heads = {
