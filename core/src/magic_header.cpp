@@ -27,11 +27,21 @@ atomic::StandaloneMacho macho(ArchWord word, Endianness order) {
 }
 
 // A line feed followed by "-----BEGIN " anywhere in the header.
+// The search looks for the needle's 'G', far rarer in text than its line
+// feed, and compares the whole needle around each one.
 bool has_pem_line(const uint8_t* header, size_t len) {
     static constexpr std::string_view needle = "\n-----BEGIN ";
+    static constexpr size_t g = 8;  // needle[g] == 'G'
     if (len < needle.size()) return false;
-    std::string_view hay(reinterpret_cast<const char*>(header), len);
-    return hay.find(needle) != std::string_view::npos;
+    const uint8_t* cur = header + g;
+    const uint8_t* end = header + len - (needle.size() - 1 - g);  // one past the last 'G' position
+    while (cur < end) {
+        const auto* hit = static_cast<const uint8_t*>(std::memchr(cur, 'G', size_t(end - cur)));
+        if (!hit) return false;
+        if (std::memcmp(hit - g, needle.data(), needle.size()) == 0) return true;
+        cur = hit + 1;
+    }
+    return false;
 }
 
 // Closes the descriptor it holds when it goes out of scope.

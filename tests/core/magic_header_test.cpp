@@ -126,6 +126,10 @@ TEST(MagicHeader, PemLineNeedsTheLineFeedTheHyphensAndTheBlank) {
     EXPECT_EQ(sniff("-----BEGIN"), std::nullopt);  // row 11 needs its blank
     // Eleven bytes starting with a line feed: row 12 needs twelve.
     EXPECT_EQ(sniff("\n-----BEGIN"), std::nullopt);
+    // Near misses around many G bytes before the real line.
+    EXPECT_EQ(sniff("GGGGGGGGGGGG\n----BEGIN \n-----BEGIG \n-----BEGIN"), std::nullopt);
+    EXPECT_EQ(sniff("GGGGGGGGGGGG\n----BEGIN \n-----BEGIG \n-----BEGIN "),
+              std::optional<AtomicClass>(atomic::Pem{}));
 }
 
 TEST(MagicHeader, PemLineIsFoundAtTheLastOffsetOfTheHeaderOnly) {
