@@ -115,23 +115,32 @@ bool any_tag(const uint8_t* s, size_t n, AtTag at_tag) {
 
 bool tag_end_at(const uint8_t* s, size_t n, size_t p) { return p < n && (s[p] == ' ' || s[p] == '>'); }
 
-bool decide_html_names(const uint8_t* s, size_t n) {
+
+bool html_name_at(const uint8_t* s, size_t n, size_t p) {
     static constexpr struct {
         const char* name;
         size_t len;
     } kNames[] = {{"html", 4}, {"head", 4}, {"body", 4}, {"title", 5}, {"div", 3}};
-    return any_tag(s, n, [&](size_t p) {
-        for (const auto& t : kNames)
-            if (folded_at(s, n, p, t.name, t.len) && tag_end_at(s, n, p + t.len)) return true;
-        return false;
-    });
+    for (const auto& t : kNames)
+        if (folded_at(s, n, p, t.name, t.len) && tag_end_at(s, n, p + t.len)) return true;
+    return false;
+}
+
+bool html_heading_at(const uint8_t* s, size_t n, size_t p) {
+    return p + 1 < n && ascii_fold(s[p]) == 'h' && s[p + 1] >= '1' && s[p + 1] <= '3' &&
+           tag_end_at(s, n, p + 2);
+}
+
+bool decide_html_names(const uint8_t* s, size_t n) {
+    return any_tag(s, n, [&](size_t p) { return html_name_at(s, n, p); });
 }
 
 bool decide_html_headings(const uint8_t* s, size_t n) {
-    return any_tag(s, n, [&](size_t p) {
-        return p + 1 < n && ascii_fold(s[p]) == 'h' && s[p + 1] >= '1' && s[p + 1] <= '3' &&
-               tag_end_at(s, n, p + 2);
-    });
+    return any_tag(s, n, [&](size_t p) { return html_heading_at(s, n, p); });
+}
+
+bool decide_html_names_or_headings(const uint8_t* s, size_t n) {
+    return any_tag(s, n, [&](size_t p) { return html_name_at(s, n, p) || html_heading_at(s, n, p); });
 }
 
 #define AAC_SECOND "(\\xF0|\\xF1|\\xF8|\\xF9)"
@@ -202,6 +211,10 @@ const PatternDef kDefs[kPatternCount] = {
     /* Matlab1or2 */
     {MATLAB_FUNCTION "(?:" WS "*=|[\\r\\n])",
      "(?:" MATLAB_FUNCTION WS "*=)|(?:" MATLAB_FUNCTION "[\\r\\n])", 0},
+    /* Html1or2 */
+    {"(?i)<(?:(html|head|body|title|div)|h[123])[ >]",
+     "(?i)(?:<(html|head|body|title|div)[ >])|(?:<h[123][ >])", 0, nullptr, false, nullptr,
+     decide_html_names_or_headings},
 };
 
 constexpr uint32_t kOptions = PCRE2_UTF | PCRE2_UCP | PCRE2_MATCH_INVALID_UTF |

@@ -50,9 +50,11 @@ enum class Pat : uint8_t {
     Uuencode1,
     // Matlab1 or Matlab2, in one scan.
     Matlab1or2,
+    // Html1 or Html2, in one scan.
+    Html1or2,
 };
 
-inline constexpr size_t kPatternCount = 38;
+inline constexpr size_t kPatternCount = 39;
 
 // True when pattern `id` matches somewhere in span[0..len) (anchors and word
 // boundaries see the span as the whole input). Every byte from index

@@ -239,6 +239,17 @@ TEST(MessageChecks, Rfc822Headers) {
          "message-id past 1000 taken by step 10"},
         {"message/rfc822", check_message_rfc822, {{0, "Subject: hi\nMESSAGE-ID: <1>"}}, true,
          "message-id any case"},
+        // Both steps come from one pass over the line feeds: a header line of
+        // step 10 found first must not end the search for step 11's line.
+        {"message/rfc822", check_message_rfc822,
+         {{0, "Subject: hi"}, {100, "\nFrom: a"}, {900, "\nmessage-ID: <1>"}}, true,
+         "a header line, no pattern, then message-id inside 0..1000"},
+        {"message/rfc822", check_message_rfc822,
+         {{0, "Subject: hi"}, {100, "\nFrom: a"}, {990, "\nmessage-ID: <1>"}}, false,
+         "a header line, no pattern, message-id ending at 1001"},
+        {"message/rfc822", check_message_rfc822,
+         {{0, "Subject: hi"}, {990, "\nmessage-ID: <1>"}, {5000, "\nX-Mailer: m"}}, true,
+         "message-id past 1000 counts as step 10's header line, with its pattern"},
     });
     run_cases(cases);
 }

@@ -41,8 +41,7 @@ bool check_text_calendar(Buf b) {
 // "text/html"
 bool check_text_html(Buf b) {
     return html_root_element(b) ||
-           pattern(b, Pat::Html1) ||
-           pattern(b, Pat::Html2) ||
+           pattern(b, Pat::Html1or2) ||  // patterns 1 and 2 in one pass
            html_head_near_start(b) ||
            within(b, 0, 128, "<html") ||
            within(b, 128, 8192, "<html");
