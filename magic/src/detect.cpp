@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -26,21 +27,41 @@ namespace {
 // its own or a live child. A record that is not live can never be the answer
 // and nothing below it can, so the walk passes it over without a visit; the
 // first match, and so the answer, is the same.
-struct LivePlan {
-    std::vector<uint16_t> roots;          // live records, in walk order
-    std::vector<uint16_t> children;       // live children of every record, concatenated
-    std::vector<uint32_t> first, count;   // per record: its live children in `children`
+//
+// The live records are laid out as compact steps in walk order: the check,
+// the record, and the live children, so that the walk reads a small array
+// from start to end instead of the whole database.
+struct LiveStep {
+    CheckFn check;           // nullptr: none of its own
+    uint16_t pos;            // the record's walk position
+    uint16_t child_count;    // live children, at `first_child` in LivePlan::children
+    uint32_t first_child;
+};
 
-    LivePlan() : first(kRecordCount), count(kRecordCount) {
+struct LivePlan {
+    std::vector<LiveStep> roots;     // every live record, in walk order
+    std::vector<LiveStep> children;  // the live children of all records, concatenated
+    LiveStep priority[std::size(PRIORITY_MIME_CHECKERS)];
+    size_t priority_count = 0;
+
+    LivePlan() {
         std::vector<int8_t> live(kRecordCount, -1);  // -1: not yet known
+        std::vector<LiveStep> step(kRecordCount);
         for (size_t i = 0; i < kRecordCount; ++i) is_live(uint16_t(i), live);
         for (size_t i = 0; i < kRecordCount; ++i) {
-            if (live[i]) roots.push_back(uint16_t(i));
-            first[i] = uint32_t(children.size());
+            LiveStep& s = step[i];
+            s.check = ALL_MIME_CHECKERS[i].own_check;
+            s.pos = uint16_t(i);
+            s.first_child = uint32_t(children.size());
             for (uint16_t c : ALL_MIME_CHECKERS[i].child_checkers())
-                if (live[c]) children.push_back(c);
-            count[i] = uint32_t(children.size()) - first[i];
+                if (live[c]) children.push_back(LiveStep{nullptr, c, 0, 0});
+            s.child_count = uint16_t(children.size() - s.first_child);
         }
+        for (LiveStep& c : children) c = step[c.pos];  // the children's own child lists
+        for (size_t i = 0; i < kRecordCount; ++i)
+            if (live[i]) roots.push_back(step[i]);
+        for (uint16_t pos : PRIORITY_MIME_CHECKERS)
+            if (live[pos]) priority[priority_count++] = step[pos];
     }
 
     // The links have no cycle, so the recursion ends.
@@ -60,16 +81,24 @@ const LivePlan& live_plan() {
 }
 
 // match_checker_tree over the live records only.
-std::optional<std::string_view> match_live_tree(const LivePlan& plan, uint16_t pos, Buf b) {
-    const MimeChecker& checker = ALL_MIME_CHECKERS[pos];
-    const bool own = checker.check(b);
-    const uint32_t n = plan.count[pos];
-    if (!own && n == 0) return std::nullopt;
-    const uint16_t* child = plan.children.data() + plan.first[pos];
-    for (uint32_t k = 0; k < n; ++k)
+std::optional<std::string_view> match_live_tree(const LivePlan& plan, const LiveStep& step, Buf b) {
+    const bool own = step.check != nullptr && step.check(b);
+    if (!own && step.child_count == 0) return std::nullopt;
+    const LiveStep* child = plan.children.data() + step.first_child;
+    for (uint32_t k = 0; k < step.child_count; ++k)
         if (auto hit = match_live_tree(plan, child[k], b)) return hit;
-    if (own) return checker.mime_type();
+    if (own) return ALL_MIME_CHECKERS[step.pos].mime_type();
     return std::nullopt;
+}
+
+// One step of the walk: a record without children (most of them) is decided
+// by its check alone.
+inline std::optional<std::string_view> match_step(const LivePlan& plan, const LiveStep& step, Buf b) {
+    if (step.child_count == 0) {
+        if (step.check(b)) return ALL_MIME_CHECKERS[step.pos].mime_type();
+        return std::nullopt;
+    }
+    return match_live_tree(plan, step, b);
 }
 
 std::string_view walk(Buf b);
@@ -95,10 +124,10 @@ std::string_view detect_in_buffer(Buf b, size_t zero_from, bool shortcuts) {
 namespace {
 std::string_view walk(Buf b) {
     const LivePlan& plan = live_plan();
-    for (uint16_t pos : PRIORITY_MIME_CHECKERS)
-        if (auto hit = match_live_tree(plan, pos, b)) return *hit;
-    for (uint16_t pos : plan.roots)
-        if (auto hit = match_live_tree(plan, pos, b)) return *hit;
+    for (size_t i = 0; i < plan.priority_count; ++i)
+        if (auto hit = match_step(plan, plan.priority[i], b)) return *hit;
+    for (const LiveStep& step : plan.roots)
+        if (auto hit = match_step(plan, step, b)) return *hit;
     return FALLBACK_MIME_TYPE;
 }
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <mutex>
 #include <string>
@@ -217,6 +218,13 @@ const PatternDef kDefs[kPatternCount] = {
      decide_html_names_or_headings},
 };
 
+// The lengths of the required byte strings.
+const std::array<size_t, kPatternCount> kRequiredLen = [] {
+    std::array<size_t, kPatternCount> len{};
+    for (size_t i = 0; i < kPatternCount; ++i) len[i] = kDefs[i].required ? std::strlen(kDefs[i].required) : 0;
+    return len;
+}();
+
 constexpr uint32_t kOptions = PCRE2_UTF | PCRE2_UCP | PCRE2_MATCH_INVALID_UTF |
                               PCRE2_NO_DOTSTAR_ANCHOR | PCRE2_DOLLAR_ENDONLY;
 
@@ -290,7 +298,7 @@ bool pattern_matches(Pat id, const uint8_t* span, size_t len, size_t zero_from) 
     }
     if (d.required) {
         const auto* need = reinterpret_cast<const uint8_t*>(d.required);
-        const size_t need_len = std::strlen(d.required);
+        const size_t need_len = kRequiredLen[size_t(id)];
         if (!(d.required_any_case ? range_contains_ignore_ascii_case(span, n, 0, n, need, need_len)
                                   : range_contains(span, n, 0, n, need, need_len)))
             return false;

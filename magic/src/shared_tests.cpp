@@ -232,9 +232,12 @@ void XmlRootIndex::build(const uint8_t* bytes, size_t len) {
 }
 
 bool XmlRootIndex::matches(const uint8_t* bytes, size_t len, const char* root) {
+    return matches(bytes, len, root, std::strlen(root));
+}
+
+bool XmlRootIndex::matches(const uint8_t* bytes, size_t len, const char* root, size_t r) {
     if (!built_) build(bytes, len);
     if (!text_) return false;
-    const size_t r = std::strlen(root);
     auto same = [&](size_t at, const char* s, size_t n) {  // folded compare inside the window
         if (at + n - 1 > last_) return false;
         for (size_t k = 0; k < n; ++k)

@@ -30,6 +30,9 @@ bool prefix_at2_ignore_ascii_case(const uint8_t* bytes, size_t len, const uint8_
 // Same answers as xml_root_matches.
 class XmlRootIndex {
 public:
+    // Nothing is cleared: the tables are filled when first needed.
+    XmlRootIndex() {}
+    bool matches(const uint8_t* bytes, size_t len, const char* root, size_t root_len);
     bool matches(const uint8_t* bytes, size_t len, const char* root);
 
 private:

@@ -184,15 +184,17 @@ inline uint32_t u32be(Buf b, size_t off) {
 
 inline bool text(Buf b) { return looks_like_text(b.p, b.n); }
 
-// The XML root test for root name `root`.
-inline bool xml_root(Buf b, const char* root) {
+// The XML root test for root name `root` (a string literal).
+template <size_t K>
+inline bool xml_root(Buf b, const char (&root)[K]) {
     if (DetectionContext* c = current_detection; c && c->p == b.p && c->n == b.n)
-        return c->xml.matches(b.p, b.n, root);
+        return c->xml.matches(b.p, b.n, root, K - 1);
     return xml_root_matches(b.p, b.n, root);
 }
 
 // The XML root test and the namespace text inside bytes 0..2048, any case.
-inline bool xml_root(Buf b, const char* root, Needle ns) {
+template <size_t K>
+inline bool xml_root(Buf b, const char (&root)[K], Needle ns) {
     return xml_root(b, root) && within_any_case(b, 0, XML_ROOT_WINDOW, ns);
 }
 
