@@ -23,11 +23,12 @@ struct HeaderLine {
     bool any_case;
 };
 
-// What one pass over the line feeds of bytes first..last finds: whether any
-// of the header lines occurs wholly inside those bytes (the same answer as
-// one bounded search per line), and whether `early` occurs, in any case,
-// wholly inside bytes first..early_last. The pass ends as soon as `early` is
-// found.
+// What one pass over bytes first..last finds: whether any of the header
+// lines occurs wholly inside those bytes (the same answer as one bounded
+// search per line), and whether `early` occurs, in any case, wholly inside
+// bytes first..early_last. Every line ends with its colon, far rarer than
+// line feeds, so the pass visits the colons and compares each line backwards
+// from there. It ends as soon as `early` is found.
 struct HeaderScan {
     bool header = false;
     bool early = false;
@@ -39,26 +40,32 @@ HeaderScan scan_header_lines(Buf b, size_t first, size_t last, std::initializer_
     if (first >= b.n) return found;
     size_t end = last < b.n - 1 ? last : b.n - 1;  // inclusive
     if (size_t z = zero_from(b); z <= end) end = z == 0 ? 0 : z - 1;  // the lines hold no 00 byte
-    // The letters that can follow the line feed, so that most lines are
+    // The bytes that can come before the colon, so that most colons are
     // passed over after one look.
-    bool starts[256] = {};
-    for (const HeaderLine& line : lines) starts[ascii_fold(line.text.p[1])] = true;
-    const uint8_t early_start = ascii_fold(early.p[1]);
-    starts[early_start] = true;
-    any_position_of(b.p, first, end + 1, '\n', [&](size_t p) {
-        const uint8_t next = ascii_fold(byte_at(b, p + 1));
-        if (!starts[next]) return false;
-        if (next == early_start && p + early.n - 1 <= early_last && at_any_case(b, p, early)) {
+    auto before_colon = [](Needle line) { return ascii_fold(line.p[line.n - 2]); };
+    bool ends[256] = {};
+    for (const HeaderLine& line : lines) ends[before_colon(line.text)] = true;
+    const uint8_t early_end = before_colon(early);
+    ends[early_end] = true;
+    // The line of n bytes ending at e lies wholly inside the bytes searched.
+    auto fits = [&](size_t e, size_t n) { return e + 1 >= n && e + 1 - n >= first; };
+    any_position_of(b.p, first, end + 1, ':', [&](size_t e) {
+        const uint8_t prev = e > 0 ? ascii_fold(b.p[e - 1]) : 0;
+        if (!ends[prev]) return false;
+        if (prev == early_end && e <= early_last && fits(e, early.n) &&
+            at_any_case(b, e + 1 - early.n, early)) {
             found.early = true;
             return true;
         }
-        if (found.header) return p > early_last;  // only the early line is still sought
-        for (const HeaderLine& line : lines)
-            if (ascii_fold(line.text.p[1]) == next && p + line.text.n - 1 <= end &&
-                (line.any_case ? at_any_case(b, p, line.text) : at(b, p, line.text))) {
+        if (found.header) return e > early_last;  // only the early line is still sought
+        for (const HeaderLine& line : lines) {
+            const size_t n = line.text.n;
+            if (before_colon(line.text) == prev && fits(e, n) &&
+                (line.any_case ? at_any_case(b, e + 1 - n, line.text) : at(b, e + 1 - n, line.text))) {
                 found.header = true;
                 break;
             }
+        }
         return false;
     });
     return found;
@@ -96,8 +103,8 @@ bool check_message_rfc822(Buf b) {
     if (at_any_case(b, 0, "Message-ID:")) return true;
     if (at(b, 0, "X-Mailer:")) return true;
     if (at(b, 0, "X-Notes-Item:") && within(b, 0, 8192, "Message-ID:")) return true;
-    // Steps 10 and 11 are both searches for lines among the line feeds of
-    // bytes 0..8192, made in one pass. Step 10 needs one of its twelve header
+    // Steps 10 and 11 are both searches for header lines in bytes 0..8192,
+    // made in one pass. Step 10 needs one of its twelve header
     // lines (each a search within 0..8192, any case where marked) and its
     // pattern; the lines are looked for first because the pattern scans the
     // whole buffer (about 50-90 us for 128 KiB without a header). Step 11
