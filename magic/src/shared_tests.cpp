@@ -1,5 +1,6 @@
 #include "shared_tests.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -197,6 +198,61 @@ bool range_contains(const uint8_t* bytes, size_t len, size_t start, size_t end,
 bool range_contains_ignore_ascii_case(const uint8_t* bytes, size_t len, size_t start, size_t end,
                                       const uint8_t* needle, size_t needle_len) {
     return range_search<true>(bytes, len, start, end, needle, needle_len);
+}
+
+bool range_contains_any(const uint8_t* bytes, size_t len, size_t start, const RangeNeedle* needles,
+                        size_t count) {
+    if (start >= len) return false;
+    // Per needle: its anchor and the last start it can have; needles that
+    // cannot fit are left out.
+    size_t anchor[kMaxRangeNeedles], last_start[kMaxRangeNeedles];
+    bool done[kMaxRangeNeedles] = {};
+    count = count < kMaxRangeNeedles ? count : kMaxRangeNeedles;
+    for (size_t i = 0; i < count; ++i) {
+        const RangeNeedle& nd = needles[i];
+        const size_t last = nd.end < len - 1 ? nd.end : len - 1;
+        if (last < start || nd.len > last - start + 1) {
+            done[i] = true;
+            continue;
+        }
+        if (nd.len == 0) return true;
+        last_start[i] = last + 1 - nd.len;
+        anchor[i] = anchor_index(nd.bytes, nd.len, false);
+    }
+    // One pass per distinct anchor byte, over the anchor positions of all
+    // the needles that share it.
+    for (size_t i = 0; i < count; ++i) {
+        if (done[i]) continue;
+        const uint8_t a = needles[i].bytes[anchor[i]];
+        size_t from = SIZE_MAX, to = 0;
+        for (size_t j = i; j < count; ++j)
+            if (!done[j] && needles[j].bytes[anchor[j]] == a) {
+                from = std::min(from, start + anchor[j]);
+                to = std::max(to, last_start[j] + anchor[j] + 1);
+            }
+        auto match_at = [&](size_t h) {
+            for (size_t j = i; j < count; ++j) {
+                if (done[j] || needles[j].bytes[anchor[j]] != a || h < start + anchor[j]) continue;
+                const size_t p = h - anchor[j];
+                if (p <= last_start[j] && equal_bytes(bytes + p, needles[j].bytes, needles[j].len))
+                    return true;
+            }
+            return false;
+        };
+        if (commonness(a) >= 50 ? any_position_of(bytes, from, to, a, match_at) : [&] {
+                for (size_t h = from; h < to; ++h) {
+                    const void* hit = std::memchr(bytes + h, a, to - h);
+                    if (!hit) return false;
+                    h = size_t(static_cast<const uint8_t*>(hit) - bytes);
+                    if (match_at(h)) return true;
+                }
+                return false;
+            }())
+            return true;
+        for (size_t j = i; j < count; ++j)
+            if (!done[j] && needles[j].bytes[anchor[j]] == a) done[j] = true;
+    }
+    return false;
 }
 
 bool prefix_at2_ignore_ascii_case(const uint8_t* bytes, size_t len, const uint8_t* needle,

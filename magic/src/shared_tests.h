@@ -20,6 +20,19 @@ bool range_contains(const uint8_t* bytes, size_t len, size_t start, size_t end,
                     const uint8_t* needle, size_t needle_len);
 bool range_contains_ignore_ascii_case(const uint8_t* bytes, size_t len, size_t start, size_t end,
                                       const uint8_t* needle, size_t needle_len);
+// One needle of range_contains_any: its bytes and the last index its
+// occurrence may reach.
+struct RangeNeedle {
+    const uint8_t* bytes;
+    size_t len;
+    size_t end;
+};
+inline constexpr size_t kMaxRangeNeedles = 8;
+// Whether any of the needles (at most kMaxRangeNeedles) has an occurrence
+// inside bytes start..its end: the same answer as range_contains for each,
+// with one pass per distinct byte the searches look for.
+bool range_contains_any(const uint8_t* bytes, size_t len, size_t start, const RangeNeedle* needles,
+                        size_t count);
 bool prefix_at2_ignore_ascii_case(const uint8_t* bytes, size_t len, const uint8_t* needle,
                                   size_t needle_len);
 

@@ -158,6 +158,18 @@ inline bool within(Buf b, size_t first, size_t last, Needle s) {
     return range_contains(b.p, b.n, first, detail::last_useful(b, last, s), s.p, s.n);
 }
 
+// Any of the needles wholly inside bytes first..last (the same as `within`
+// for each), searched together where they look for the same byte.
+template <class... Needles>
+inline bool within_any(Buf b, size_t first, size_t last, const Needles&... needles) {
+    static_assert(sizeof...(Needles) <= kMaxRangeNeedles, "too many needles for one search");
+    const Needle all[] = {Needle(needles)...};
+    RangeNeedle list[sizeof...(Needles)];
+    for (size_t i = 0; i < sizeof...(Needles); ++i)
+        list[i] = {all[i].p, all[i].n, detail::last_useful(b, last, all[i])};
+    return range_contains_any(b.p, b.n, first, list, sizeof...(Needles));
+}
+
 inline bool within_any_case(Buf b, size_t first, size_t last, Needle s) {
     return range_contains_ignore_ascii_case(b.p, b.n, first, detail::last_useful(b, last, s), s.p,
                                             s.n);

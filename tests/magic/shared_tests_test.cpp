@@ -176,11 +176,39 @@ TEST(RangeContains, SameAnswersAsAPlainScan) {
         return false;
     };
     for (int round = 0; round < 3000; ++round) {
-        std::string h(rng() % 200, ' '), n(1 + rng() % 4, ' ');
+        // Every fourth haystack is long enough for the vector visits of
+        // long windows.
+        const size_t size = round % 4 == 0 ? 200 + rng() % 1800 : rng() % 200;
+        std::string h(size, ' '), n(1 + rng() % 4, ' ');
         for (auto& c : h) c = alphabet[rng() % alphabet.size()];
         for (auto& c : n) c = alphabet[rng() % alphabet.size()];
-        size_t s = rng() % 210, e = s + rng() % 220;
+        size_t s = rng() % (size + 10), e = s + rng() % (size + 20);
         ASSERT_EQ(contains(h, s, e, n), naive(h, s, e, n, false)) << round;
         ASSERT_EQ(contains_any_case(h, s, e, n), naive(h, s, e, n, true)) << round;
+    }
+}
+
+// Several needles searched together: the same answer as one search each,
+// also when they share the byte the searches look for and have windows of
+// their own.
+TEST(RangeContains, AnyOfSeveralNeedles) {
+    std::mt19937 rng(12);
+    const std::string alphabet("aAbB:<\"o \n\0\xFF", 12);
+    for (int round = 0; round < 3000; ++round) {
+        const size_t size = round % 3 == 0 ? 200 + rng() % 1800 : rng() % 200;
+        std::string h(size, ' ');
+        for (auto& c : h) c = alphabet[rng() % alphabet.size()];
+        const size_t count = 1 + rng() % 4, s = rng() % (size + 10);
+        std::vector<std::string> needles(count);
+        std::vector<RangeNeedle> list;
+        bool expected = false;
+        for (auto& n : needles) {
+            n.assign(1 + rng() % 4, ' ');
+            for (auto& c : n) c = alphabet[rng() % 5];  // few bytes: shared anchors
+            const size_t e = s + rng() % (size + 20);
+            list.push_back({u(n), n.size(), e});
+            expected = expected || contains(h, s, e, n);
+        }
+        ASSERT_EQ(range_contains_any(u(h), h.size(), s, list.data(), list.size()), expected) << round;
     }
 }

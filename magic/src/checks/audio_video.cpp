@@ -281,8 +281,7 @@ bool check_video_x_ms_asf(Buf b) {
 
 // "video/x-ms-wmv"
 bool check_video_x_ms_wmv(Buf b) {
-    return within(b, 0, 8192, "Windows Media Video") ||
-           within(b, 0, 8192, "VC-1 Advanced Profile") || within(b, 0, 8192, "wmv2");
+    return within_any(b, 0, 8192, "Windows Media Video", "VC-1 Advanced Profile", "wmv2");
 }
 
 // "video/x-msvideo"
