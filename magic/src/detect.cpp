@@ -8,9 +8,16 @@
 #include <vector>
 
 #include "database.h"
+#include "first_bytes.h"
 #include "mime_magic/mime_magic.h"
 
 namespace mime_magic {
+
+const FirstBytes* first_bytes_of(bool (*check)(Buf)) {
+    for (size_t i = 0; i < kFirstBytesCount; ++i)
+        if (kFirstBytes[i].check == check) return &kFirstBytes[i];
+    return nullptr;
+}
 
 std::optional<std::string_view> match_checker_tree(const MimeChecker& checker, Buf b) {
     const bool own = checker.check(b);
@@ -33,9 +40,13 @@ namespace {
 // from start to end instead of the whole database.
 struct LiveStep {
     CheckFn check;           // nullptr: none of its own
+    const FirstBytes* first; // the first bytes the check can hold for (nullptr: any)
     uint16_t pos;            // the record's walk position
     uint16_t child_count;    // live children, at `first_child` in LivePlan::children
     uint32_t first_child;
+
+    // Whether the check can hold for a buffer whose first byte is `b0`.
+    bool possible(uint8_t b0) const { return first == nullptr || first->allows(b0); }
 };
 
 struct LivePlan {
@@ -51,10 +62,11 @@ struct LivePlan {
         for (size_t i = 0; i < kRecordCount; ++i) {
             LiveStep& s = step[i];
             s.check = ALL_MIME_CHECKERS[i].own_check;
+            s.first = s.check ? first_bytes_of(s.check) : nullptr;
             s.pos = uint16_t(i);
             s.first_child = uint32_t(children.size());
             for (uint16_t c : ALL_MIME_CHECKERS[i].child_checkers())
-                if (live[c]) children.push_back(LiveStep{nullptr, c, 0, 0});
+                if (live[c]) children.push_back(LiveStep{nullptr, nullptr, c, 0, 0});
             s.child_count = uint16_t(children.size() - s.first_child);
         }
         for (LiveStep& c : children) c = step[c.pos];  // the children's own child lists
@@ -80,25 +92,28 @@ const LivePlan& live_plan() {
     return plan;
 }
 
-// match_checker_tree over the live records only.
-std::optional<std::string_view> match_live_tree(const LivePlan& plan, const LiveStep& step, Buf b) {
-    const bool own = step.check != nullptr && step.check(b);
+// match_checker_tree over the live records only; a check that cannot hold
+// for the buffer's first byte `b0` is not called (it would answer false).
+std::optional<std::string_view> match_live_tree(const LivePlan& plan, const LiveStep& step, Buf b,
+                                                uint8_t b0) {
+    const bool own = step.check != nullptr && step.possible(b0) && step.check(b);
     if (!own && step.child_count == 0) return std::nullopt;
     const LiveStep* child = plan.children.data() + step.first_child;
     for (uint32_t k = 0; k < step.child_count; ++k)
-        if (auto hit = match_live_tree(plan, child[k], b)) return hit;
+        if (auto hit = match_live_tree(plan, child[k], b, b0)) return hit;
     if (own) return ALL_MIME_CHECKERS[step.pos].mime_type();
     return std::nullopt;
 }
 
 // One step of the walk: a record without children (most of them) is decided
 // by its check alone.
-inline std::optional<std::string_view> match_step(const LivePlan& plan, const LiveStep& step, Buf b) {
+inline std::optional<std::string_view> match_step(const LivePlan& plan, const LiveStep& step, Buf b,
+                                                  uint8_t b0) {
     if (step.child_count == 0) {
-        if (step.check(b)) return ALL_MIME_CHECKERS[step.pos].mime_type();
+        if (step.possible(b0) && step.check(b)) return ALL_MIME_CHECKERS[step.pos].mime_type();
         return std::nullopt;
     }
-    return match_live_tree(plan, step, b);
+    return match_live_tree(plan, step, b, b0);
 }
 
 std::string_view walk(Buf b);
@@ -124,10 +139,13 @@ std::string_view detect_in_buffer(Buf b, size_t zero_from, bool shortcuts) {
 namespace {
 std::string_view walk(Buf b) {
     const LivePlan& plan = live_plan();
+    // An empty buffer fails every check that tests its first byte, so any
+    // value stands in for it.
+    const uint8_t b0 = b.n != 0 ? b.p[0] : 0;
     for (size_t i = 0; i < plan.priority_count; ++i)
-        if (auto hit = match_step(plan, plan.priority[i], b)) return *hit;
+        if (auto hit = match_step(plan, plan.priority[i], b, b0)) return *hit;
     for (const LiveStep& step : plan.roots)
-        if (auto hit = match_step(plan, step, b)) return *hit;
+        if (auto hit = match_step(plan, step, b, b0)) return *hit;
     return FALLBACK_MIME_TYPE;
 }
 }  // namespace

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "checks.h"
+#include "first_bytes.h"
 #include "file_builders.h"
 #include "mime_magic/mime_magic.h"
 
@@ -42,8 +43,21 @@ inline std::vector<uint8_t> buffer_with(const Puts& puts) {
     return buf;
 }
 
+// A check that holds must allow the buffer's first byte in the set the walk
+// uses to pass checks over (read off the check's text at build time).
+inline void expect_first_byte_allowed(Check check, const std::vector<uint8_t>& buf,
+                                      const std::string& label = {}) {
+    const mime_magic::FirstBytes* fb = mime_magic::first_bytes_of(check);
+    if (fb == nullptr) return;
+    const uint8_t b0 = buf.empty() ? 0 : buf[0];
+    EXPECT_TRUE(fb->allows(b0)) << label << ": holds with first byte " << int(b0)
+                                << " outside its first-byte set";
+}
+
 inline bool run_check(Check check, const std::vector<uint8_t>& buf) {
-    return check(Buf(buf.data(), buf.size()));
+    const bool holds = check(Buf(buf.data(), buf.size()));
+    if (holds) expect_first_byte_allowed(check, buf);
+    return holds;
 }
 
 // The check's answer over a zero buffer with the pieces written in.
@@ -60,6 +74,7 @@ inline void expect_check(Check check, const Puts& puts, bool want, const std::st
     const std::vector<uint8_t> buf = buffer_with(puts);
     const Buf b(buf.data(), buf.size());
     EXPECT_EQ(check(b), want) << label;
+    if (want) expect_first_byte_allowed(check, buf, label);
     if (scope == Scope::also_in_detection) {
         // The answer must not change when the detection's knowledge is there.
         mime_magic::DetectionContext ctx{b.p, b.n, mime_magic::zero_tail_start(b.p, b.n), {}};
