@@ -171,19 +171,22 @@ std::optional<std::string_view> detect_mime_from_path(std::string_view path) {
         ::close(fd);
         return std::nullopt;
     }
-    // The buffer is all zeros between detections: each detection clears again
-    // only the bytes its read wrote, instead of the whole 128 KiB.
+    // Every byte of the buffer from `dirty` on is 00: after a read, only the
+    // bytes the previous one wrote beyond this one's end are cleared, instead
+    // of the whole 128 KiB.
     static thread_local uint8_t buffer[MIME_SNIFF_BUFFER_LEN];
+    static thread_local size_t dirty = 0;
     // Exactly one read: a short read is not continued, an interrupted one not retried.
     ssize_t got = ::read(fd, buffer, sizeof buffer);
     ::close(fd);
     if (got <= 0) {
         std::memset(buffer, 0, sizeof buffer);  // a failed read may have written anything
+        dirty = 0;
         return std::nullopt;
     }
-    std::string_view mime = detect_in_buffer(Buf(buffer, MIME_SNIFF_BUFFER_LEN), size_t(got));
-    std::memset(buffer, 0, size_t(got));
-    return mime;
+    if (size_t(got) < dirty) std::memset(buffer + got, 0, dirty - size_t(got));
+    dirty = size_t(got);
+    return detect_in_buffer(Buf(buffer, MIME_SNIFF_BUFFER_LEN), size_t(got));
 }
 
 }  // namespace mime_magic

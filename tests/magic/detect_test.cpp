@@ -57,6 +57,27 @@ TEST(DetectFromPath, OnlyTheFirst131072BytesCount) {
     EXPECT_EQ(*a, *b);
 }
 
+// Detections share one buffer: a short file read after a long one must see
+// zeros past its end, not the long file's bytes; so must a file read after a
+// failed read.
+TEST(DetectFromPath, AShortFileAfterALongOneSeesZerosPastItsEnd) {
+    TempDir dir;
+    std::string longer(20000, 'a');
+    longer.replace(0, 3, "ab ");
+    longer.replace(15000, 4, " P4 ");  // "P4" anywhere with a blank at byte 2: a bitmap
+    write_file(dir / "long", longer);
+    write_file(dir / "short", "ab ");
+    const unsigned char short_bytes[] = {'a', 'b', ' '};
+    const std::string_view alone = detect_mime_from_bytes(short_bytes, 3);
+    EXPECT_EQ(detect_mime_from_path(dir / "long"), std::optional<std::string_view>("image/x-portable-bitmap"));
+    EXPECT_EQ(detect_mime_from_path(dir / "short"), std::optional<std::string_view>(alone));
+    EXPECT_NE(alone, "image/x-portable-bitmap");
+    // A long file, then one that cannot be read, then the short one.
+    EXPECT_TRUE(detect_mime_from_path(dir / "long"));
+    EXPECT_FALSE(detect_mime_from_path(dir.path()));
+    EXPECT_EQ(detect_mime_from_path(dir / "short"), std::optional<std::string_view>(alone));
+}
+
 TEST(DetectFromPath, FifoDoesNotBlock) {
     TempDir dir;
     ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0644), 0);
