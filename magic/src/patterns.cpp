@@ -3,13 +3,14 @@
 
 #include <pcre2.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <algorithm>
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <string>
+#include <string_view>
 
 #include "byte_scan.h"
 #include "fatal.h"
@@ -59,13 +60,43 @@ size_t skip_ascii_space(const uint8_t* s, size_t n, size_t i) {
 // The graph patterns. Their white space is Unicode white space: where a byte
 // of 0x80 or above could be some, the gates let the pattern decide.
 
-// Whether a graph header (white space, then "strict", "digraph" or "graph")
-// can start at i.
+bool bytes_at(const uint8_t* s, size_t n, size_t i, std::string_view w) {
+    return i <= n && n - i >= w.size() && std::memcmp(s + i, w.data(), w.size()) == 0;
+}
+
+// Whether "digraph" or "graph" at i can be followed by a word boundary: the
+// span ends there or the next byte is not an ASCII word character (a byte of
+// 0x80 or above may begin a character of either kind).
+bool graph_word_possible(const uint8_t* s, size_t n, size_t i) {
+    size_t e;
+    if (bytes_at(s, n, i, "digraph"))
+        e = i + 7;
+    else if (bytes_at(s, n, i, "graph"))
+        e = i + 5;
+    else
+        return false;
+    if (e >= n) return true;
+    const uint8_t c = s[e];
+    const bool ascii_word = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+    return !ascii_word;
+}
+
+// Whether a graph header (white space, then "strict" and white space, then
+// "digraph" or "graph" and a word boundary) can start at i.
 bool graph_header_possible(const uint8_t* s, size_t n, size_t i) {
     i = skip_ascii_space(s, n, i);
     if (i >= n) return false;
-    const uint8_t c = s[i];
-    return c == 's' || c == 'd' || c == 'g' || c >= 0x80;
+    if (s[i] >= 0x80) return true;
+    if (bytes_at(s, n, i, "strict")) {
+        const size_t j = i + 6;
+        if (j < n && s[j] >= 0x80) return true;
+        if (j < n && ascii_space(s[j])) {
+            const size_t k = skip_ascii_space(s, n, j);
+            return (k < n && s[k] >= 0x80) || graph_word_possible(s, n, k);
+        }
+        return false;  // "strict" not followed by white space cannot begin a header
+    }
+    return graph_word_possible(s, n, i);
 }
 
 // A header right at the start.

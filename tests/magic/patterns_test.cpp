@@ -240,7 +240,8 @@ TEST(Patterns, FastFormsEqualPatternsAsWritten) {
     // Starts that bring the anchored patterns past their first steps.
     const std::vector<std::string> leads = {
         "", " ", "\n", "\t\r\n ", "\xC2\x85", "\xE3\x80\x80", "//", "// c\n", "//x\n  ", "/*", "/* c */",
-        "*/", "/* \xFF */", "strict", "digraph", "graph", "g", "\xC3\xA9", "\n//\n", "/**/", "\x00"};
+        "*/", "/* \xFF */", "strict", "digraph", "graph", "g", "\xC3\xA9", "\n//\n", "/**/", "\x00",
+        "graphs", "graph_", "digraph9", "graph-", "strictly", "strict\xC2\xA0", "strict\n", "graph\xC3\xA9"};
     struct Span {
         Pat id;
         size_t first, last;
