@@ -131,7 +131,7 @@ std::string_view plain_walk(Buf b) {
 
 std::string_view detect_in_buffer(Buf b, size_t zero_from, bool shortcuts) {
     if (!shortcuts) return plain_walk(b);
-    DetectionContext ctx{b.p, b.n, zero_tail_start(b.p, zero_from < b.n ? zero_from : b.n), {}};
+    DetectionContext ctx{b.p, b.n, zero_tail_start(b.p, zero_from < b.n ? zero_from : b.n), {}, {}};
     DetectionScope scope(ctx);
     return walk(b);
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "byte_scan.h"
+#include "vocab.h"
 
 namespace mime_magic {
 
@@ -106,10 +107,15 @@ bool find_anchored(const uint8_t* bytes, size_t first, size_t last_start, const 
         return Fold ? equal_folded(start, needle, needle_len) : equal_bytes(start, needle, needle_len);
     };
     const size_t from = first + k, to = last_start + k + 1;  // the anchor positions
-    // Over long windows a common anchor byte is visited by vector compares;
-    // memchr is faster for short windows and rare bytes.
-    if (to - from >= 256 && commonness(needle[k]) >= 50)
-        return any_position_of(bytes, from, to, needle[k], match_at);
+    if (to - from >= 256) {
+        // Over a long window of the detection's buffer, the positions of the
+        // anchor byte are shared with the other searches for it.
+        if (DetectionContext* c = current_detection; c && c->p == bytes)
+            if (auto found = c->positions.visit(bytes, needle[k], from, to, match_at)) return *found;
+        // A common anchor byte is visited by vector compares; memchr is
+        // faster for rare bytes and short windows.
+        if (commonness(needle[k]) >= 50) return any_position_of(bytes, from, to, needle[k], match_at);
+    }
     for (size_t h = from; h < to; ++h) {
         const void* hit = std::memchr(bytes + h, needle[k], to - h);
         if (!hit) return false;

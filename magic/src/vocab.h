@@ -24,6 +24,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "byte_positions.h"
 #include "patterns.h"
 #include "shared_tests.h"
 #include "zero_tail.h"
@@ -39,7 +40,8 @@ struct Buf {
 };
 
 // What one detection knows about its buffer beyond the bytes: where the run
-// of zeros at its end starts, and the work the XML root tests share. Checks
+// of zeros at its end starts, the work the XML root tests share, and the
+// positions of the bytes long searches look for. Checks
 // use it only to skip work whose answer is already decided; a Buf that is not
 // the detection's buffer (another span, a test's own bytes) gets the plain
 // evaluation.
@@ -48,6 +50,7 @@ struct DetectionContext {
     size_t n;
     size_t z;  // every byte from index z to n-1 is 00
     XmlRootIndex xml;
+    BytePositions positions;
 };
 
 inline thread_local DetectionContext* current_detection = nullptr;

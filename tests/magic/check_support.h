@@ -77,7 +77,7 @@ inline void expect_check(Check check, const Puts& puts, bool want, const std::st
     if (want) expect_first_byte_allowed(check, buf, label);
     if (scope == Scope::also_in_detection) {
         // The answer must not change when the detection's knowledge is there.
-        mime_magic::DetectionContext ctx{b.p, b.n, mime_magic::zero_tail_start(b.p, b.n), {}};
+        mime_magic::DetectionContext ctx{b.p, b.n, mime_magic::zero_tail_start(b.p, b.n), {}, {}};
         mime_magic::DetectionScope in_detection(ctx);
         EXPECT_EQ(check(b), want) << label << " (in a detection)";
     }

@@ -481,7 +481,7 @@ TEST(AudioChecks, MpegPatternShortcutKeepsTheAnswer) {
         // same head alone (plain evaluation, kept short so the test stays fast).
         const Buf b(buf.data(), buf.size());
         {
-            DetectionContext ctx{b.p, b.n, zero_tail_start(b.p, b.n), {}};
+            DetectionContext ctx{b.p, b.n, zero_tail_start(b.p, b.n), {}, {}};
             DetectionScope scope(ctx);
             ASSERT_EQ(check_audio_mpeg(b), expected) << testing::PrintToString(head);
         }

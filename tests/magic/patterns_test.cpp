@@ -26,7 +26,7 @@ std::vector<uint8_t> buffer(const std::string& head, size_t offset = 0) {
 // is known as it is in the detector.
 template <class F>
 bool in_detection(const std::vector<uint8_t>& b, F f) {
-    DetectionContext ctx{b.data(), b.size(), zero_tail_start(b.data(), b.size()), {}};
+    DetectionContext ctx{b.data(), b.size(), zero_tail_start(b.data(), b.size()), {}, {}};
     DetectionScope scope(ctx);
     return f(Buf(b.data(), b.size()));
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "byte_positions.h"
 #include "shared_tests.h"
 
 using namespace mime_magic;
@@ -211,4 +212,54 @@ TEST(RangeContains, AnyOfSeveralNeedles) {
         }
         ASSERT_EQ(range_contains_any(u(h), h.size(), s, list.data(), list.size()), expected) << round;
     }
+}
+
+// The shared positions of a byte: the same visits as a scan, in order, for
+// windows asked in any order; nothing once a byte has too many positions or
+// every slot is taken (the caller then scans for itself).
+TEST(BytePositions, SameVisitsAsAScan) {
+    std::mt19937 rng(13);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<uint8_t> buf(5000);
+        for (auto& c : buf) c = uint8_t("ab<\"J\n"[rng() % 6]);
+        BytePositions positions;
+        for (int query = 0; query < 12; ++query) {
+            const uint8_t c = uint8_t("ab<\"J\n"[rng() % 6]);
+            size_t from = rng() % buf.size(), to = rng() % (buf.size() + 1);
+            if (from > to) std::swap(from, to);
+            const size_t stop_after = rng() % 4;  // the visit that answers true, if any
+            std::vector<size_t> seen, want;
+            size_t n = 0;
+            for (size_t i = from; i < to; ++i)
+                if (buf[i] == c) {
+                    want.push_back(i);
+                    if (n++ == stop_after) break;
+                }
+            size_t calls = 0;
+            auto got = positions.visit(buf.data(), c, from, to, [&](size_t i) {
+                seen.push_back(i);
+                return calls++ == stop_after;
+            });
+            if (!got) continue;  // too many positions of c: not kept
+            EXPECT_EQ(seen, want) << round << " " << query;
+            EXPECT_EQ(*got, want.size() == stop_after + 1) << round << " " << query;
+        }
+    }
+}
+
+TEST(BytePositions, NothingWhenTooManyOrNoSlotLeft) {
+    std::vector<uint8_t> buf(4000, 'a');
+    BytePositions positions;
+    EXPECT_FALSE(positions.visit(buf.data(), 'a', 0, buf.size(), [](size_t) { return false; }));
+    EXPECT_FALSE(positions.visit(buf.data(), 'a', 0, 10, [](size_t) { return false; }));
+    for (uint8_t c = 'b'; c < 'b' + 5; ++c)  // five more bytes take the other slots
+        EXPECT_TRUE(positions.visit(buf.data(), c, 0, buf.size(), [](size_t) { return false; }));
+    EXPECT_FALSE(positions.visit(buf.data(), 'z', 0, buf.size(), [](size_t) { return false; }));
+    // A byte with few positions is served from its slot.
+    buf[100] = 'b';
+    BytePositions fresh;
+    size_t at = 0;
+    EXPECT_EQ(fresh.visit(buf.data(), 'b', 0, buf.size(), [&](size_t i) { at = i; return true; }),
+              std::optional<bool>(true));
+    EXPECT_EQ(at, 100u);
 }

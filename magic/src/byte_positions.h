@@ -1,0 +1,77 @@
+// The positions of a few byte values in the detection buffer, found once per
+// detection and shared by every search that looks for the same byte: several
+// checks search long windows for needles whose rarest byte is the same (the
+// '"' of three flat OpenDocument needles, the 'J' of two profiler formats,
+// the '<' of markup). Each position list grows from the start of the buffer
+// as far as the searches have asked; the visits are those of a scan.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "byte_scan.h"
+
+namespace mime_magic {
+
+class BytePositions {
+public:
+    // Nothing is cleared: slots are set up when first used.
+    BytePositions() {}
+
+    // Calls visit(i) for each i in [from, to) with p[i] == c, in increasing
+    // order, until a call returns true; returns whether one did. Returns
+    // nothing when the positions of c are not kept (every slot taken, or too
+    // many of them): the caller scans for itself.
+    template <class Visit>
+    std::optional<bool> visit(const uint8_t* p, uint8_t c, size_t from, size_t to, Visit visit) {
+        Slot* s = slot_of(c);
+        if (s == nullptr || s->overflow) return std::nullopt;
+        if (to > s->upto) {
+            any_position_of(p, s->upto, to, c, [&](size_t i) {
+                if (s->count == kMaxPositions) {
+                    s->overflow = true;
+                    return true;
+                }
+                s->pos[s->count++] = uint32_t(i);
+                return false;
+            });
+            if (s->overflow) return std::nullopt;
+            s->upto = to;
+        }
+        const uint32_t* begin = s->pos;
+        const uint32_t* end = begin + s->count;
+        for (const uint32_t* i = std::lower_bound(begin, end, uint32_t(from)); i != end && *i < to; ++i)
+            if (visit(size_t(*i))) return true;
+        return false;
+    }
+
+private:
+    static constexpr size_t kSlots = 6;
+    static constexpr uint32_t kMaxPositions = 1024;
+    struct Slot {
+        uint8_t byte;
+        bool overflow;
+        size_t upto;     // the positions below this index are all in `pos`
+        uint32_t count;
+        uint32_t pos[kMaxPositions];
+    };
+
+    Slot* slot_of(uint8_t c) {
+        for (size_t i = 0; i < used_; ++i)
+            if (slots_[i].byte == c) return &slots_[i];
+        if (used_ == kSlots) return nullptr;
+        Slot& s = slots_[used_++];
+        s.byte = c;
+        s.overflow = false;
+        s.upto = 0;
+        s.count = 0;
+        return &s;
+    }
+
+    Slot slots_[kSlots];
+    size_t used_ = 0;
+};
+
+}  // namespace mime_magic
