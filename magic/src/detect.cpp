@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cstring>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -30,19 +29,27 @@ std::optional<std::string_view> match_checker_tree(const MimeChecker& checker, B
 
 namespace {
 
-// The records that can match at all: a record is live when it has a check of
-// its own or a live child. A record that is not live can never be the answer
-// and nothing below it can, so the walk passes it over without a visit; the
-// first match, and so the answer, is the same.
+// The walk as it is searched. It visits the same records in the same order
+// as the database's walk and so finds the same first match, while passing
+// over two kinds of visits that can never find one:
+// - records that are not live: without a check of their own and without a
+//   live child, nothing in them can match;
+// - records whose subtree an earlier visit of the same detection has already
+//   searched: a search that finds a match ends the walk, so an earlier
+//   search of the subtree found none, and the checks are pure functions of
+//   the buffer, so searching it again finds none either. (The database's
+//   walk searches every record again as a root of its own after searching
+//   it as a child, and each priority type again in the full walk.)
+// So each check runs at most once per detection. The plan is worked out once
+// from the database; nothing about a buffer is kept between detections.
 //
-// The live records are laid out as compact steps in walk order: the check,
-// the record, and the live children, so that the walk reads a small array
-// from start to end instead of the whole database.
+// The steps are compact and laid out in the order they are searched, so
+// that the walk reads a small array from start to end.
 struct LiveStep {
     CheckFn check;           // nullptr: none of its own
     const FirstBytes* first; // the first bytes the check can hold for (nullptr: any)
     uint16_t pos;            // the record's walk position
-    uint16_t child_count;    // live children, at `first_child` in LivePlan::children
+    uint16_t child_count;    // children to search, at `first_child` in LivePlan::children
     uint32_t first_child;
 
     // Whether the check can hold for a buffer whose first byte is `b0`.
@@ -50,30 +57,37 @@ struct LiveStep {
 };
 
 struct LivePlan {
-    std::vector<LiveStep> roots;     // every live record, in walk order
-    std::vector<LiveStep> children;  // the live children of all records, concatenated
-    LiveStep priority[std::size(PRIORITY_MIME_CHECKERS)];
-    size_t priority_count = 0;
+    std::vector<LiveStep> roots;     // the priority pass, then the full walk
+    std::vector<LiveStep> children;  // the children of all steps, each list contiguous
 
     LivePlan() {
         std::vector<int8_t> live(kRecordCount, -1);  // -1: not yet known
-        std::vector<LiveStep> step(kRecordCount);
         for (size_t i = 0; i < kRecordCount; ++i) is_live(uint16_t(i), live);
-        for (size_t i = 0; i < kRecordCount; ++i) {
-            LiveStep& s = step[i];
-            s.check = ALL_MIME_CHECKERS[i].own_check;
-            s.first = s.check ? first_bytes_of(s.check) : nullptr;
-            s.pos = uint16_t(i);
-            s.first_child = uint32_t(children.size());
-            for (uint16_t c : ALL_MIME_CHECKERS[i].child_checkers())
-                if (live[c]) children.push_back(LiveStep{nullptr, nullptr, c, 0, 0});
-            s.child_count = uint16_t(children.size() - s.first_child);
-        }
-        for (LiveStep& c : children) c = step[c.pos];  // the children's own child lists
-        for (size_t i = 0; i < kRecordCount; ++i)
-            if (live[i]) roots.push_back(step[i]);
-        for (uint16_t pos : PRIORITY_MIME_CHECKERS)
-            if (live[pos]) priority[priority_count++] = step[pos];
+        std::vector<bool> searched(kRecordCount, false);
+        for (uint16_t pos : PRIORITY_MIME_CHECKERS) add_root(pos, live, searched);
+        for (size_t i = 0; i < kRecordCount; ++i) add_root(uint16_t(i), live, searched);
+    }
+
+    void add_root(uint16_t pos, const std::vector<int8_t>& live, std::vector<bool>& searched) {
+        if (auto step = expand(pos, live, searched)) roots.push_back(*step);
+    }
+
+    // The step that searches the subtree of `pos` in the order the database's
+    // walk does, leaving out what was searched before; nothing when nothing
+    // in it is left to search.
+    std::optional<LiveStep> expand(uint16_t pos, const std::vector<int8_t>& live,
+                                   std::vector<bool>& searched) {
+        if (!live[pos] || searched[pos]) return std::nullopt;
+        std::vector<LiveStep> kids;
+        for (uint16_t c : ALL_MIME_CHECKERS[pos].child_checkers())
+            if (auto kid = expand(c, live, searched)) kids.push_back(*kid);
+        searched[pos] = true;
+        const CheckFn check = ALL_MIME_CHECKERS[pos].own_check;
+        if (check == nullptr && kids.empty()) return std::nullopt;
+        LiveStep step{check, check ? first_bytes_of(check) : nullptr, pos, uint16_t(kids.size()),
+                      uint32_t(children.size())};
+        children.insert(children.end(), kids.begin(), kids.end());
+        return step;
     }
 
     // The links have no cycle, so the recursion ends.
@@ -92,8 +106,8 @@ const LivePlan& live_plan() {
     return plan;
 }
 
-// match_checker_tree over the live records only; a check that cannot hold
-// for the buffer's first byte `b0` is not called (it would answer false).
+// match_checker_tree over the plan's steps; a check that cannot hold for the
+// buffer's first byte `b0` is not called (it would answer false).
 std::optional<std::string_view> match_live_tree(const LivePlan& plan, const LiveStep& step, Buf b,
                                                 uint8_t b0) {
     const bool own = step.check != nullptr && step.possible(b0) && step.check(b);
@@ -105,8 +119,8 @@ std::optional<std::string_view> match_live_tree(const LivePlan& plan, const Live
     return std::nullopt;
 }
 
-// One step of the walk: a record without children (most of them) is decided
-// by its check alone.
+// One step of the walk: a record without children to search (most of them)
+// is decided by its check alone.
 inline std::optional<std::string_view> match_step(const LivePlan& plan, const LiveStep& step, Buf b,
                                                   uint8_t b0) {
     if (step.child_count == 0) {
@@ -142,8 +156,6 @@ std::string_view walk(Buf b) {
     // An empty buffer fails every check that tests its first byte, so any
     // value stands in for it.
     const uint8_t b0 = b.n != 0 ? b.p[0] : 0;
-    for (size_t i = 0; i < plan.priority_count; ++i)
-        if (auto hit = match_step(plan, plan.priority[i], b, b0)) return *hit;
     for (const LiveStep& step : plan.roots)
         if (auto hit = match_step(plan, step, b, b0)) return *hit;
     return FALLBACK_MIME_TYPE;
