@@ -15,6 +15,7 @@
 #include "byte_scan.h"
 #include "fatal.h"
 #include "shared_tests.h"
+#include "vocab.h"
 
 namespace mime_magic {
 
@@ -140,9 +141,19 @@ bool folded_at(const uint8_t* s, size_t n, size_t p, const char* word, size_t le
 // The markup patterns: a '<', a tag name in any case, then a blank or '>'.
 // The names hold no letter whose case partners include characters beyond
 // ASCII, so folding ASCII letters decides like the pattern.
+// Only a '<' followed by one of the tags' first letters (any case) is
+// looked at further. Over the detection's buffer, the positions of '<' are
+// shared with the other searches for it.
 template <class AtTag>
 bool any_tag(const uint8_t* s, size_t n, AtTag at_tag) {
-    return any_position_of(s, 0, n, '<', [&](size_t p) { return at_tag(p + 1); });
+    auto visit = [&](size_t p) {
+        if (p + 1 >= n) return false;
+        const uint8_t c = ascii_fold(s[p + 1]);
+        return (c == 'h' || c == 'b' || c == 't' || c == 'd') && at_tag(p + 1);
+    };
+    if (const DetectionContext* c = current_detection; c && c->p == s && n >= 256)
+        if (auto found = current_detection->positions.visit(s, '<', 0, n, visit)) return *found;
+    return any_position_of(s, 0, n, '<', visit);
 }
 
 bool tag_end_at(const uint8_t* s, size_t n, size_t p) { return p < n && (s[p] == ' ' || s[p] == '>'); }

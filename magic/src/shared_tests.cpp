@@ -297,7 +297,7 @@ bool XmlRootIndex::matches(const uint8_t* bytes, size_t len, const char* root) {
     return matches(bytes, len, root, std::strlen(root));
 }
 
-bool XmlRootIndex::matches(const uint8_t* bytes, size_t len, const char* root, size_t r) {
+bool XmlRootIndex::search(const uint8_t* bytes, size_t len, const char* root, size_t r) {
     if (!built_) build(bytes, len);
     if (!text_) return false;
     auto same = [&](size_t at, const char* s, size_t n) {  // folded compare inside the window

@@ -45,10 +45,18 @@ class XmlRootIndex {
 public:
     // Nothing is cleared: the tables are filled when first needed.
     XmlRootIndex() {}
-    bool matches(const uint8_t* bytes, size_t len, const char* root, size_t root_len);
+    bool matches(const uint8_t* bytes, size_t len, const char* root, size_t root_len) {
+        // Most tests end here: no '<' or ':' in the window is followed by the
+        // root name's first letter (or the buffer is not text).
+        if (built_ && (!text_ || start_[ascii_fold(uint8_t(root[0]))] ==
+                                     start_[ascii_fold(uint8_t(root[0])) + 1]))
+            return false;
+        return search(bytes, len, root, root_len);
+    }
     bool matches(const uint8_t* bytes, size_t len, const char* root);
 
 private:
+    bool search(const uint8_t* bytes, size_t len, const char* root, size_t root_len);
     void build(const uint8_t* bytes, size_t len);
     bool built_ = false;
     bool text_ = false;
