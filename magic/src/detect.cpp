@@ -40,8 +40,10 @@ namespace {
 //   the buffer, so searching it again finds none either. (The database's
 //   walk searches every record again as a root of its own after searching
 //   it as a child, and each priority type again in the full walk.)
-// So each check runs at most once per detection. The plan is worked out once
-// from the database; nothing about a buffer is kept between detections.
+// So each check runs at most once per detection; and a check whose text
+// shows it cannot hold for the buffer's first byte (first_bytes.h) is not
+// called at all. The plan is worked out once from the database; nothing
+// about a buffer is kept between detections.
 //
 // The steps are compact and laid out in the order they are searched, so
 // that the walk reads a small array from start to end.
