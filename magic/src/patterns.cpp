@@ -151,9 +151,7 @@ bool any_tag(const uint8_t* s, size_t n, AtTag at_tag) {
         const uint8_t c = ascii_fold(s[p + 1]);
         return (c == 'h' || c == 'b' || c == 't' || c == 'd') && at_tag(p + 1);
     };
-    if (const DetectionContext* c = current_detection; c && c->p == s && n >= 256)
-        if (auto found = current_detection->positions.visit(s, '<', 0, n, visit)) return *found;
-    return any_position_of(s, 0, n, '<', visit);
+    return visit_byte_positions(s, 0, n, '<', false, visit);
 }
 
 bool tag_end_at(const uint8_t* s, size_t n, size_t p) { return p < n && (s[p] == ' ' || s[p] == '>'); }

@@ -61,6 +61,9 @@ constexpr auto kCommonness = [] {
 
 constexpr uint8_t commonness(uint8_t c) { return kCommonness[c]; }
 
+// Bytes rare enough that memchr finds them faster than vector compares visit them.
+constexpr bool is_rare(uint8_t c) { return commonness(c) < 50; }
+
 // The index of the needle byte to search for: the rarest, or with `fold`
 // the rarest that is not a letter (SIZE_MAX when all are letters).
 size_t anchor_index(const uint8_t* needle, size_t n, bool fold) {
@@ -106,23 +109,9 @@ bool find_anchored(const uint8_t* bytes, size_t first, size_t last_start, const 
         const uint8_t* start = bytes + h - k;
         return Fold ? equal_folded(start, needle, needle_len) : equal_bytes(start, needle, needle_len);
     };
-    const size_t from = first + k, to = last_start + k + 1;  // the anchor positions
-    if (to - from >= 256) {
-        // Over a long window of the detection's buffer, the positions of the
-        // anchor byte are shared with the other searches for it.
-        if (DetectionContext* c = current_detection; c && c->p == bytes)
-            if (auto found = c->positions.visit(bytes, needle[k], from, to, match_at)) return *found;
-        // A common anchor byte is visited by vector compares; memchr is
-        // faster for rare bytes and short windows.
-        if (commonness(needle[k]) >= 50) return any_position_of(bytes, from, to, needle[k], match_at);
-    }
-    for (size_t h = from; h < to; ++h) {
-        const void* hit = std::memchr(bytes + h, needle[k], to - h);
-        if (!hit) return false;
-        h = size_t(static_cast<const uint8_t*>(hit) - bytes);
-        if (match_at(h)) return true;
-    }
-    return false;
+    // The anchor positions run from first + k to last_start + k.
+    return visit_byte_positions(bytes, first + k, last_start + k + 1, needle[k], is_rare(needle[k]),
+                                match_at);
 }
 
 bool find_folded(const uint8_t* bytes, size_t first, size_t last_start, const uint8_t* needle,
@@ -245,16 +234,7 @@ bool range_contains_any(const uint8_t* bytes, size_t len, size_t start, const Ra
             }
             return false;
         };
-        if (commonness(a) >= 50 ? any_position_of(bytes, from, to, a, match_at) : [&] {
-                for (size_t h = from; h < to; ++h) {
-                    const void* hit = std::memchr(bytes + h, a, to - h);
-                    if (!hit) return false;
-                    h = size_t(static_cast<const uint8_t*>(hit) - bytes);
-                    if (match_at(h)) return true;
-                }
-                return false;
-            }())
-            return true;
+        if (visit_byte_positions(bytes, from, to, a, is_rare(a), match_at)) return true;
         for (size_t j = i; j < count; ++j)
             if (!done[j] && needles[j].bytes[anchor[j]] == a) done[j] = true;
     }
