@@ -61,18 +61,14 @@ size_t skip_ascii_space(const uint8_t* s, size_t n, size_t i) {
 // The graph patterns. Their white space is Unicode white space: where a byte
 // of 0x80 or above could be some, the gates let the pattern decide.
 
-bool bytes_at(const uint8_t* s, size_t n, size_t i, std::string_view w) {
-    return i <= n && n - i >= w.size() && std::memcmp(s + i, w.data(), w.size()) == 0;
-}
-
 // Whether "digraph" or "graph" at i can be followed by a word boundary: the
 // span ends there or the next byte is not an ASCII word character (a byte of
 // 0x80 or above may begin a character of either kind).
 bool graph_word_possible(const uint8_t* s, size_t n, size_t i) {
     size_t e;
-    if (bytes_at(s, n, i, "digraph"))
+    if (at(Buf(s, n), i, "digraph"))
         e = i + 7;
-    else if (bytes_at(s, n, i, "graph"))
+    else if (at(Buf(s, n), i, "graph"))
         e = i + 5;
     else
         return false;
@@ -88,7 +84,7 @@ bool graph_header_possible(const uint8_t* s, size_t n, size_t i) {
     i = skip_ascii_space(s, n, i);
     if (i >= n) return false;
     if (s[i] >= 0x80) return true;
-    if (bytes_at(s, n, i, "strict")) {
+    if (at(Buf(s, n), i, "strict")) {
         const size_t j = i + 6;
         if (j < n && s[j] >= 0x80) return true;
         if (j < n && ascii_space(s[j])) {
@@ -130,20 +126,10 @@ bool graph_gate_block_comment(const uint8_t* s, size_t n) {
     });
 }
 
-// Whether the bytes at p equal `word` in any ASCII case (`word` is lower case).
-bool folded_at(const uint8_t* s, size_t n, size_t p, const char* word, size_t len) {
-    if (p > n || n - p < len) return false;
-    for (size_t k = 0; k < len; ++k)
-        if (ascii_fold(s[p + k]) != uint8_t(word[k])) return false;
-    return true;
-}
-
 // The markup patterns: a '<', a tag name in any case, then a blank or '>'.
 // The names hold no letter whose case partners include characters beyond
-// ASCII, so folding ASCII letters decides like the pattern.
-// Only a '<' followed by one of the tags' first letters (any case) is
-// looked at further. Over the detection's buffer, the positions of '<' are
-// shared with the other searches for it.
+// ASCII, so folding ASCII letters decides like the pattern. Only a '<'
+// followed by one of the tags' first letters is looked at further.
 template <class AtTag>
 bool any_tag(const uint8_t* s, size_t n, AtTag at_tag) {
     auto visit = [&](size_t p) {
@@ -156,14 +142,12 @@ bool any_tag(const uint8_t* s, size_t n, AtTag at_tag) {
 
 bool tag_end_at(const uint8_t* s, size_t n, size_t p) { return p < n && (s[p] == ' ' || s[p] == '>'); }
 
-
 bool html_name_at(const uint8_t* s, size_t n, size_t p) {
-    static constexpr struct {
-        const char* name;
-        size_t len;
-    } kNames[] = {{"html", 4}, {"head", 4}, {"body", 4}, {"title", 5}, {"div", 3}};
-    for (const auto& t : kNames)
-        if (folded_at(s, n, p, t.name, t.len) && tag_end_at(s, n, p + t.len)) return true;
+    static constexpr std::string_view kNames[] = {"html", "head", "body", "title", "div"};
+    for (std::string_view t : kNames)
+        if (at_any_case(Buf(s, n), p, Needle(reinterpret_cast<const uint8_t*>(t.data()), t.size())) &&
+            tag_end_at(s, n, p + t.size()))
+            return true;
     return false;
 }
 
