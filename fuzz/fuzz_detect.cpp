@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "database.h"
+#include "database/database.h"
 #include "mime_magic/mime_magic.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

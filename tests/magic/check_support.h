@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "checks.h"
-#include "first_bytes.h"
+#include "checks/checks.h"
+#include "checks/first_bytes.h"
 #include "file_builders.h"
 #include "mime_magic/mime_magic.h"
 

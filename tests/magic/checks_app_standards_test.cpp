@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "checks.h"
+#include "checks/checks.h"
 #include "mime_magic/mime_magic.h"
 #include "check_support.h"
 

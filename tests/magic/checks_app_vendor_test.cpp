@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "checks.h"
-#include "database.h"
+#include "checks/checks.h"
+#include "database/database.h"
 #include "mime_magic/mime_magic.h"
 #include "check_support.h"
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "checks.h"
+#include "checks/checks.h"
 #include "mime_magic/mime_magic.h"
 #include "check_support.h"
 #include "../support.h"

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "checks.h"
+#include "checks/checks.h"
 #include "mime_magic/mime_magic.h"
 #include "check_support.h"
 

@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "database.h"
+#include "database/database.h"
 
 using namespace mime_magic;
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "checks.h"
-#include "database.h"
-#include "first_bytes.h"
+#include "checks/checks.h"
+#include "database/database.h"
+#include "checks/first_bytes.h"
 #include "mime_magic/mime_magic.h"
 #include "support.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "patterns.h"
-#include "vocab.h"
+#include "patterns/patterns.h"
+#include "vocabulary/vocab.h"
 
 using namespace mime_magic;
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "byte_positions.h"
-#include "shared_tests.h"
+#include "search/byte_positions.h"
+#include "vocabulary/shared_tests.h"
 
 using namespace mime_magic;
 

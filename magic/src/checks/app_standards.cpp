@@ -1,5 +1,5 @@
 // Content checks: application types of the standards tree.
-#include "../checks.h"
+#include "checks/checks.h"
 
 namespace mime_magic::checks {
 

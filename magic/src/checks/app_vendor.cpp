@@ -1,6 +1,6 @@
 // Content checks: application types of the vendor tree (vnd.), and
 // "application/x-xar", which shares the check of "application/vnd.xara".
-#include "../checks.h"
+#include "checks/checks.h"
 
 namespace mime_magic::checks {
 

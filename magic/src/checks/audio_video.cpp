@@ -1,5 +1,5 @@
 // Content checks: audio and video types.
-#include "../checks.h"
+#include "checks/checks.h"
 
 namespace mime_magic::checks {
 

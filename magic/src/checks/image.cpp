@@ -1,5 +1,5 @@
 // Content checks: image types.
-#include "../checks.h"
+#include "checks/checks.h"
 
 namespace mime_magic::checks {
 

@@ -2,8 +2,8 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "../byte_scan.h"
-#include "../checks.h"
+#include "search/byte_scan.h"
+#include "checks/checks.h"
 
 namespace mime_magic::checks {
 

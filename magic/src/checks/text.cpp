@@ -4,7 +4,7 @@
 // searches before taking plain text itself, so nearly every text file runs
 // their checks: those are fixed-offset comparisons at the start of the buffer
 // that fail on the first byte, apart from the few that search with a pattern.
-#include "../checks.h"
+#include "checks/checks.h"
 
 namespace mime_magic::checks {
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "vocab.h"
+#include "vocabulary/vocab.h"
 
 namespace mime_magic {
 

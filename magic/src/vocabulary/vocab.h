@@ -24,10 +24,10 @@
 #include <cstdint>
 #include <cstring>
 
-#include "byte_positions.h"
-#include "patterns.h"
-#include "shared_tests.h"
-#include "zero_tail.h"
+#include "search/byte_positions.h"
+#include "patterns/patterns.h"
+#include "vocabulary/shared_tests.h"
+#include "search/zero_tail.h"
 
 namespace mime_magic {
 

@@ -2,7 +2,7 @@
 // grouped by the family file that defines it (checks/<family>.cpp).
 #pragma once
 
-#include "vocab.h"
+#include "vocabulary/vocab.h"
 
 namespace mime_magic::checks {
 

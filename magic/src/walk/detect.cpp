@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "database.h"
-#include "first_bytes.h"
+#include "database/database.h"
+#include "checks/first_bytes.h"
 #include "mime_magic/mime_magic.h"
 
 namespace mime_magic {

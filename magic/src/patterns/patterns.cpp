@@ -1,5 +1,5 @@
 #define PCRE2_CODE_UNIT_WIDTH 8
-#include "patterns.h"
+#include "patterns/patterns.h"
 
 #include <pcre2.h>
 
@@ -12,10 +12,10 @@
 #include <string>
 #include <string_view>
 
-#include "byte_scan.h"
+#include "search/byte_scan.h"
 #include "fatal.h"
-#include "shared_tests.h"
-#include "vocab.h"
+#include "vocabulary/shared_tests.h"
+#include "vocabulary/vocab.h"
 
 namespace mime_magic {
 

@@ -1,8 +1,8 @@
 // The MIME type database: every record in walk order, its own check (or none)
 // and its child list. Generated-looking data; edit with care: the order of
 // records and of children decides answers.
-#include "database.h"
-#include "checks.h"
+#include "database/database.h"
+#include "checks/checks.h"
 
 namespace mime_magic {
 

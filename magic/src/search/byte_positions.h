@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "byte_scan.h"
+#include "search/byte_scan.h"
 
 namespace mime_magic {
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "vocab.h"
+#include "vocabulary/vocab.h"
 
 namespace mime_magic {
 

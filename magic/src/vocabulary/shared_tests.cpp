@@ -1,11 +1,11 @@
-#include "shared_tests.h"
+#include "vocabulary/shared_tests.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 
-#include "byte_scan.h"
-#include "vocab.h"
+#include "search/byte_scan.h"
+#include "vocabulary/vocab.h"
 
 namespace mime_magic {
 
