@@ -230,36 +230,3 @@ int process_main(int argc, char** argv) {
 }
 
 }  // namespace tarvik::cli
-
-// Running out of memory ends the process with the size that was asked for.
-#if !defined(__SANITIZE_ADDRESS__)
-namespace {
-
-[[noreturn]] void allocation_failed(std::size_t size) {
-    char buf[96];
-    int len = std::snprintf(buf, sizeof buf, "memory allocation of %zu bytes failed\n", size);
-    if (len > 0) (void)!::write(STDERR_FILENO, buf, size_t(len));
-    std::abort();
-}
-
-void* allocate(std::size_t size) {
-    void* p = std::malloc(size ? size : 1);
-    if (!p) allocation_failed(size);
-    return p;
-}
-
-}  // namespace
-
-void* operator new(std::size_t size) { return allocate(size); }
-void* operator new[](std::size_t size) { return allocate(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-    return std::malloc(size ? size : 1);
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
-#endif
