@@ -12,6 +12,7 @@
 
 #include "tarvik/render.h"
 #include "class_shape.h"
+#include "utf8.h"
 #include "variant_names.h"
 
 namespace tarvik {
@@ -80,44 +81,6 @@ private:
 
 // ---- the quoted forms --------------------------------------------------------
 
-// Length of the well-formed UTF-8 sequence at s[i..n) and its code point in
-// `cp`, or 0 when the byte at i does not start one. The bytes after the first
-// of an ill-formed stretch are never the start of a well-formed sequence, so
-// taking ill-formed input one byte at a time covers the same bytes as taking
-// maximal ill-formed subparts.
-size_t decode_utf8(const unsigned char* s, size_t n, size_t i, char32_t& cp) {
-    const unsigned char c = s[i];
-    if (c < 0x80) {
-        cp = c;
-        return 1;
-    }
-    size_t need;
-    unsigned char lo = 0x80, hi = 0xBF;
-    if (c >= 0xC2 && c <= 0xDF) {
-        need = 1;
-        cp = c & 0x1F;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        need = 2;
-        cp = c & 0x0F;
-        if (c == 0xE0) lo = 0xA0;
-        if (c == 0xED) hi = 0x9F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        need = 3;
-        cp = c & 0x07;
-        if (c == 0xF0) lo = 0x90;
-        if (c == 0xF4) hi = 0x8F;
-    } else {
-        return 0;
-    }
-    if (n - i <= need) return 0;
-    for (size_t k = 1; k <= need; ++k) {
-        const unsigned char d = s[i + k];
-        if (d < (k == 1 ? lo : 0x80) || d > (k == 1 ? hi : 0xBF)) return 0;
-        cp = (cp << 6) | (d & 0x3F);
-    }
-    return need + 1;
-}
-
 // Whether a non-ASCII character is written as \u{...}: the invisible and
 // unassigned categories, the separators, and the Grapheme_Extend characters
 // (which would otherwise combine with the character before them, or with
@@ -155,7 +118,8 @@ void put_quoted(Sink& s, std::string_view bytes) {
             continue;
         }
         char32_t cp = 0;
-        const size_t len = b < 0x80 ? 1 : decode_utf8(p, n, i, cp);
+        size_t bad;
+        const size_t len = b < 0x80 ? 1 : decode_utf8(p, n, i, cp, bad);
         if (len > 1 && !escaped_as_code_point(cp)) {
             i += len;  // printable non-ASCII stays as it is
             continue;
@@ -165,6 +129,9 @@ void put_quoted(Sink& s, std::string_view bytes) {
             static constexpr char kHex[] = "0123456789ABCDEF";
             const char esc[4] = {'\\', 'x', kHex[b >> 4], kHex[b & 15]};
             s.put(std::string_view(esc, 4));
+            // One byte at a time: the bytes after the first of an ill-formed
+            // stretch never start a well-formed sequence, so this covers the
+            // same bytes as taking maximal ill-formed subparts.
             i += 1;
         } else if (len == 1) {
             switch (b) {
