@@ -1,4 +1,4 @@
-#include "fatal.h"
+#include "mime_magic/fatal.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -6,6 +6,7 @@
 namespace mime_magic {
 
 void broken_invariant(const std::string& message) {
+    std::fflush(stdout);
     std::fprintf(stderr, "internal error: %s\n", message.c_str());
     std::fflush(stderr);
     std::_Exit(101);

@@ -1,11 +1,11 @@
 // A broken internal invariant ends the process: a message on standard error
-// and exit status 101.
+// and exit status 101 (the detector's stop, shared).
 #pragma once
 
-#include <string>
+#include "mime_magic/fatal.h"
 
 namespace tarvik {
 
-[[noreturn]] void broken_invariant(const std::string& message);
+using mime_magic::broken_invariant;
 
 }  // namespace tarvik

@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "search/byte_scan.h"
-#include "fatal.h"
+#include "mime_magic/fatal.h"
 #include "vocabulary/shared_tests.h"
 #include "vocabulary/vocab.h"
 
