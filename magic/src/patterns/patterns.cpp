@@ -291,6 +291,8 @@ pcre2_code* get(Compiled& c, const char* text) {
     return c.code;
 }
 
+// The matcher's working memory, one per thread, made once: no match reads
+// anything an earlier one left in it.
 struct MatchScratch {
     pcre2_match_data* data = pcre2_match_data_create(1, nullptr);
     pcre2_match_context* ctx = pcre2_match_context_create(nullptr);
