@@ -34,8 +34,8 @@ namespace mime_magic {
 
 // What one detection finds out about its buffer while its checks run: the
 // work the XML root tests share, and the positions of the bytes long
-// searches look for. Filled on first use; a test uses them only to skip
-// work whose answer is already decided.
+// searches look for. Filled on first use; the vocabulary uses them only to
+// skip work whose answer is already decided.
 struct DetectionCaches {
     XmlRootIndex xml;
     BytePositions positions;
@@ -75,7 +75,7 @@ public:
     const Probe& probe() const { return probe_; }
 
 private:
-    DetectionCaches caches_;
+    mutable DetectionCaches caches_;  // filled as the checks run, also for a const DetectionProbe
     Probe probe_;
 };
 
@@ -226,8 +226,9 @@ inline bool pattern(const Probe& b, Pat id) {
     return pattern_matches(id, b.p, b.n, b.z, shared_positions(b));
 }
 inline bool pattern_over(const Probe& b, Pat id, size_t first) {
-    return first < b.n && pattern_matches(id, b.p + first, b.n - first, b.z > first ? b.z - first : 0,
-                                          first == 0 ? shared_positions(b) : nullptr);
+    if (first >= b.n) return false;
+    return pattern_matches(id, b.p + first, b.n - first, b.z > first ? b.z - first : 0,
+                           first == 0 ? shared_positions(b) : nullptr);
 }
 inline bool pattern_over(const Probe& b, Pat id, size_t first, size_t last) {
     if (first >= b.n) return false;
