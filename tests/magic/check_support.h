@@ -18,8 +18,8 @@
 
 namespace checksupport {
 
-using mime_magic::Buf;
-using Check = bool (*)(Buf);
+using mime_magic::Probe;
+using Check = bool (*)(const Probe&);
 
 // The length of the detector's buffer.
 constexpr size_t kLen = mime_magic::MIME_SNIFF_BUFFER_LEN;
@@ -55,7 +55,7 @@ inline void expect_first_byte_allowed(Check check, const std::vector<uint8_t>& b
 }
 
 inline bool run_check(Check check, const std::vector<uint8_t>& buf) {
-    const bool holds = check(Buf(buf.data(), buf.size()));
+    const bool holds = check(Probe(buf.data(), buf.size()));
     if (holds) expect_first_byte_allowed(check, buf);
     return holds;
 }
@@ -63,8 +63,9 @@ inline bool run_check(Check check, const std::vector<uint8_t>& buf) {
 // The check's answer over a zero buffer with the pieces written in.
 inline bool run(Check check, const Puts& puts) { return run_check(check, buffer_with(puts)); }
 
-// Whether a row's check is evaluated only plainly, or also a second time
-// inside a detection, where the zero tail is known and may cut work short.
+// Whether a row's check is evaluated only with the plain probe, or also a
+// second time with a detection's probe, whose known zero tail and caches may
+// cut work short.
 enum class Scope { plain, also_in_detection };
 
 // Expects `check` over the buffer of `puts` to answer `want`; `label` names
@@ -72,14 +73,12 @@ enum class Scope { plain, also_in_detection };
 inline void expect_check(Check check, const Puts& puts, bool want, const std::string& label,
                          Scope scope = Scope::plain) {
     const std::vector<uint8_t> buf = buffer_with(puts);
-    const Buf b(buf.data(), buf.size());
-    EXPECT_EQ(check(b), want) << label;
+    EXPECT_EQ(check(Probe(buf.data(), buf.size())), want) << label;
     if (want) expect_first_byte_allowed(check, buf, label);
     if (scope == Scope::also_in_detection) {
         // The answer must not change when the detection's knowledge is there.
-        mime_magic::DetectionContext ctx{b.p, b.n, mime_magic::zero_tail_start(b.p, b.n), {}, {}};
-        mime_magic::DetectionScope in_detection(ctx);
-        EXPECT_EQ(check(b), want) << label << " (in a detection)";
+        const mime_magic::DetectionProbe detection(buf.data(), buf.size(), buf.size());
+        EXPECT_EQ(check(detection.probe()), want) << label << " (in a detection)";
     }
 }
 

@@ -763,8 +763,8 @@ TEST(VendorDetect, XarSharesTheXaraCheck) {
     ASSERT_NE(xar, nullptr);
     auto yes = buffer_with({{0, "xar!"}});
     auto no = buffer_with({{0, "xar?"}});
-    EXPECT_TRUE(xar->check(Buf(yes.data(), yes.size())));
-    EXPECT_FALSE(xar->check(Buf(no.data(), no.size())));
+    EXPECT_TRUE(xar->check(Probe(yes.data(), yes.size())));
+    EXPECT_FALSE(xar->check(Probe(no.data(), no.size())));
     // The Xara record stands earlier in the walk and answers for both.
     EXPECT_EQ(detect(std::string("xar!\0\x1C\0\x01", 8)), "application/vnd.xara");
 }

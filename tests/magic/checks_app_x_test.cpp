@@ -442,7 +442,7 @@ TEST(AppXChecks, Bibtex) {
 TEST(AppXChecks, Elf) {
     const std::string elf = H("7F 45 4C 46 02 01 01");
     struct K {
-        bool (*check)(Buf);
+        bool (*check)(const Probe&);
         uint8_t t;
     };
     const K kinds[] = {{check_application_x_object, 1},
@@ -469,7 +469,7 @@ TEST(AppXChecks, Elf) {
 // Mach-O: the four thin magics, the file-type word in the magic's byte order.
 TEST(AppXChecks, MachO) {
     struct K {
-        bool (*check)(Buf);
+        bool (*check)(const Probe&);
         uint8_t t;
     };
     const K kinds[] = {
@@ -547,7 +547,7 @@ TEST(AppXChecks, PortableExecutable) {
         {"pe without MZ", pe, {{128, sig}}, false},
     });
     struct K {
-        bool (*check)(Buf);
+        bool (*check)(const Probe&);
         const char* machine;
     };
     const K kinds[] = {{check_application_x_msdownload_format_pe32, "4C 01"},
@@ -607,7 +607,7 @@ TEST(AppXChecks, Archives) {
 
 TEST(AppXChecks, Sqlite) {
     struct K {
-        bool (*check)(Buf);
+        bool (*check)(const Probe&);
         const char* id;  // hex
     };
     const K kinds[] = {
@@ -662,7 +662,7 @@ TEST(AppXChecks, BerkeleyDb) {
         {"queue at 0", check_application_x_berkeley_db_format_queue, {{0, H("53 22 04 00")}}, false},
     });
     struct V {
-        bool (*check)(Buf);
+        bool (*check)(const Probe&);
         const char* le;
         const char* be;
     };
@@ -691,7 +691,7 @@ TEST(AppXChecks, BerkeleyDb) {
 
 TEST(AppXChecks, Stata) {
     struct V {
-        bool (*check)(Buf);
+        bool (*check)(const Probe&);
         const char* release;
     };
     const V versions[] = {{check_application_x_stata_dta_version_8, "113"},

@@ -479,13 +479,9 @@ TEST(AudioChecks, MpegPatternShortcutKeepsTheAnswer) {
         matched += expected;
         // The whole buffer as a detection sees it (zero tail known), and the
         // same head alone (plain evaluation, kept short so the test stays fast).
-        const Buf b(buf.data(), buf.size());
-        {
-            DetectionContext ctx{b.p, b.n, zero_tail_start(b.p, b.n), {}, {}};
-            DetectionScope scope(ctx);
-            ASSERT_EQ(check_audio_mpeg(b), expected) << testing::PrintToString(head);
-        }
-        ASSERT_EQ(check_audio_mpeg(Buf(buf.data(), head.size() + 8)), expected)
+        const DetectionProbe detection(buf.data(), buf.size(), buf.size());
+        ASSERT_EQ(check_audio_mpeg(detection.probe()), expected) << testing::PrintToString(head);
+        ASSERT_EQ(check_audio_mpeg(Probe(buf.data(), head.size() + 8)), expected)
             << "head alone: " << testing::PrintToString(head);
     }
     EXPECT_GT(matched, 300);

@@ -19,7 +19,6 @@ extern const char SVG_NS[];
 namespace {
 
 using namespace std::string_literals;
-using mime_magic::Buf;
 namespace checks = mime_magic::checks;
 using namespace checksupport;
 using builders::png_head;

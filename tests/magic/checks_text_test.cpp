@@ -14,7 +14,6 @@
 namespace {
 
 using namespace std::string_literals;
-using mime_magic::Buf;
 namespace checks = mime_magic::checks;
 using namespace checksupport;
 

@@ -121,8 +121,8 @@ TEST(DetectFromBytes, ZeroTailShortcutsKeepEveryAnswer) {
         size_t len = std::uniform_int_distribution<size_t>(head.size(), 4096)(rng);
         std::copy(head.begin(), head.end(), buf.begin());
         for (size_t i = head.size(); i < len; ++i) buf[i] = uint8_t(filler[rng() % filler.size()]);
-        std::string_view with_tail = detect_in_buffer(Buf(buf.data(), buf.size()), len, true);
-        std::string_view without = detect_in_buffer(Buf(buf.data(), buf.size()), len, false);
+        std::string_view with_tail = detect_in_buffer(buf.data(), buf.size(), len, true);
+        std::string_view without = detect_in_buffer(buf.data(), buf.size(), len, false);
         ASSERT_EQ(with_tail, without) << "round " << round;
     }
 }
@@ -132,7 +132,7 @@ TEST(DetectFromBytes, ZeroTailShortcutsKeepEveryAnswer) {
 // whatever their first byte.
 TEST(FirstBytes, SetsReadOffTheChecks) {
     using namespace mime_magic;
-    auto set_of = [](bool (*check)(Buf)) {
+    auto set_of = [](bool (*check)(const Probe&)) {
         std::vector<int> out;
         if (const FirstBytes* fb = first_bytes_of(check))
             for (int v = 0; v < 256; ++v)

@@ -22,18 +22,17 @@ std::vector<uint8_t> buffer(const std::string& head, size_t offset = 0) {
     return b;
 }
 
-// Runs `f` with `b` as the current detection's buffer, so that the zero tail
-// is known as it is in the detector.
+// Runs `f` with a detection's probe of `b`, so that the zero tail is known
+// as it is in the detector.
 template <class F>
 bool in_detection(const std::vector<uint8_t>& b, F f) {
-    DetectionContext ctx{b.data(), b.size(), zero_tail_start(b.data(), b.size()), {}, {}};
-    DetectionScope scope(ctx);
-    return f(Buf(b.data(), b.size()));
+    const DetectionProbe detection(b.data(), b.size(), b.size());
+    return f(detection.probe());
 }
 
 bool whole(Pat id, const std::string& head, size_t offset = 0) {
     auto b = buffer(head, offset);
-    bool fast = in_detection(b, [&](Buf buf) { return pattern(buf, id); });
+    bool fast = in_detection(b, [&](const Probe& buf) { return pattern(buf, id); });
     // Every case here also checks the fast form against the pattern as written.
     EXPECT_EQ(fast, pattern_matches_as_written(id, b.data(), b.size())) << head;
     return fast;
@@ -41,8 +40,15 @@ bool whole(Pat id, const std::string& head, size_t offset = 0) {
 
 bool over(Pat id, const std::string& head, size_t first, size_t last = kLen - 1, size_t offset = 0) {
     auto b = buffer(head, offset);
-    bool fast = in_detection(b, [&](Buf buf) { return pattern_over(buf, id, first, last); });
+    bool fast = in_detection(b, [&](const Probe& buf) { return pattern_over(buf, id, first, last); });
     EXPECT_EQ(fast, pattern_matches_as_written(id, b.data() + first, last - first + 1)) << head;
+    // Again after a search of the whole buffer in the same detection: what it
+    // left in the caches counts from the buffer's start, not the span's.
+    bool after_whole = in_detection(b, [&](const Probe& buf) {
+        pattern(buf, id);
+        return pattern_over(buf, id, first, last);
+    });
+    EXPECT_EQ(after_whole, fast) << head << " (after the whole buffer)";
     return fast;
 }
 
@@ -51,7 +57,7 @@ bool over(Pat id, const std::string& head, size_t first, size_t last = kLen - 1,
 TEST(Patterns, AllCompile) {
     std::vector<uint8_t> b(64, 'a');
     for (size_t i = 0; i < kPatternCount; ++i) {
-        pattern_matches(Pat(i), b.data(), b.size(), b.size());
+        pattern_matches(Pat(i), b.data(), b.size(), b.size(), nullptr);
         pattern_matches_as_written(Pat(i), b.data(), b.size());
     }
 }
@@ -93,16 +99,16 @@ TEST(Patterns, TgaSetOfSingleBytes) {
     // Any file shorter than the buffer ends in zeros, and 00 is in the set.
     EXPECT_TRUE(over(Pat::Tga1, "abc", 8));
     std::vector<uint8_t> full(kLen, 'a');
-    EXPECT_FALSE(in_detection(full, [](Buf buf) { return pattern_over(buf, Pat::Tga1, 8); }));
+    EXPECT_FALSE(in_detection(full, [](const Probe& buf) { return pattern_over(buf, Pat::Tga1, 8); }));
     full[100] = '.';
-    EXPECT_TRUE(in_detection(full, [](Buf buf) { return pattern_over(buf, Pat::Tga1, 8); }));
+    EXPECT_TRUE(in_detection(full, [](const Probe& buf) { return pattern_over(buf, Pat::Tga1, 8); }));
     full[100] = 0xFF;  // an invalid byte before a member does not hide it
     full[101] = 'T';
-    EXPECT_TRUE(in_detection(full, [](Buf buf) { return pattern_over(buf, Pat::Tga1, 8); }));
+    EXPECT_TRUE(in_detection(full, [](const Probe& buf) { return pattern_over(buf, Pat::Tga1, 8); }));
     EXPECT_TRUE(pattern_matches_as_written(Pat::Tga1, full.data() + 8, full.size() - 8));
     full[101] = 'a';
     full[7] = 'T';  // before the span
-    EXPECT_FALSE(in_detection(full, [](Buf buf) { return pattern_over(buf, Pat::Tga1, 8); }));
+    EXPECT_FALSE(in_detection(full, [](const Probe& buf) { return pattern_over(buf, Pat::Tga1, 8); }));
 }
 
 TEST(Patterns, TouhouFatBzip2Portable) {
@@ -112,7 +118,7 @@ TEST(Patterns, TouhouFatBzip2Portable) {
     auto fat = [&](const std::string& at14) {
         std::vector<uint8_t> b(kLen, 'a');
         std::copy(at14.begin(), at14.end(), b.begin() + 14);
-        return in_detection(b, [](Buf buf) { return pattern_over(buf, Pat::FatDiskimage1, 14); });
+        return in_detection(b, [](const Probe& buf) { return pattern_over(buf, Pat::FatDiskimage1, 14); });
     };
     EXPECT_TRUE(fat(" @"));
     EXPECT_TRUE(fat("x80"));
@@ -123,7 +129,7 @@ TEST(Patterns, TouhouFatBzip2Portable) {
     {
         std::vector<uint8_t> b(kLen, 'a');
         b[13] = 0x01;
-        EXPECT_FALSE(in_detection(b, [](Buf buf) { return pattern_over(buf, Pat::FatDiskimage1, 14); }));
+        EXPECT_FALSE(in_detection(b, [](const Probe& buf) { return pattern_over(buf, Pat::FatDiskimage1, 14); }));
     }
     EXPECT_TRUE(whole(Pat::Bzip2_1, "BZh9", 5000));
     EXPECT_FALSE(whole(Pat::Bzip2_1, "BZh0"));
@@ -272,7 +278,7 @@ TEST(Patterns, FastFormsEqualPatternsAsWritten) {
                 if (pos < len) b[pos++] = uint8_t(c);
         }
         for (const Span& s : spans) {
-            bool fast = in_detection(b, [&](Buf buf) { return pattern_over(buf, s.id, s.first, s.last); });
+            bool fast = in_detection(b, [&](const Probe& buf) { return pattern_over(buf, s.id, s.first, s.last); });
             bool slow = pattern_matches_as_written(s.id, b.data() + s.first, s.last - s.first + 1);
             ASSERT_EQ(fast, slow) << "pattern " << int(s.id) << " round " << round;
         }

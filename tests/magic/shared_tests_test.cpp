@@ -17,10 +17,10 @@ const uint8_t* u(const std::string& s) { return reinterpret_cast<const uint8_t*>
 bool text(const std::string& s) { return looks_like_text(u(s), s.size()); }
 bool xml(const std::string& s, const char* root) { return xml_root_matches(u(s), s.size(), root); }
 bool contains(const std::string& s, size_t a, size_t e, const std::string& needle) {
-    return range_contains(u(s), s.size(), a, e, u(needle), needle.size());
+    return range_contains(u(s), s.size(), a, e, u(needle), needle.size(), nullptr);
 }
 bool contains_any_case(const std::string& s, size_t a, size_t e, const std::string& needle) {
-    return range_contains_ignore_ascii_case(u(s), s.size(), a, e, u(needle), needle.size());
+    return range_contains_ignore_ascii_case(u(s), s.size(), a, e, u(needle), needle.size(), nullptr);
 }
 std::string letters(size_t n) {
     std::string s;
@@ -210,7 +210,15 @@ TEST(RangeContains, AnyOfSeveralNeedles) {
             list.push_back({u(n), n.size(), e});
             expected = expected || contains(h, s, e, n);
         }
-        ASSERT_EQ(range_contains_any(u(h), h.size(), s, list.data(), list.size()), expected) << round;
+        ASSERT_EQ(range_contains_any(u(h), h.size(), s, list.data(), list.size(), nullptr), expected)
+            << round;
+        // The same with the positions a detection shares, fresh and then
+        // already filled by the first search.
+        BytePositions shared;
+        for (int pass = 0; pass < 2; ++pass)
+            ASSERT_EQ(range_contains_any(u(h), h.size(), s, list.data(), list.size(), &shared),
+                      expected)
+                << round << " with shared positions, pass " << pass;
     }
 }
 

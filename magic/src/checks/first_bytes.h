@@ -11,7 +11,7 @@
 namespace mime_magic {
 
 struct FirstBytes {
-    bool (*check)(Buf);
+    bool (*check)(const Probe&);
     uint64_t bits[4];  // bit v % 64 of word v / 64: first byte v is possible
 
     bool allows(uint8_t v) const { return (bits[v >> 6] >> (v & 63)) & 1; }
@@ -23,6 +23,6 @@ extern const FirstBytes kFirstBytes[];
 extern const size_t kFirstBytesCount;
 
 // The set of `check`, or nullptr when every first byte is possible.
-const FirstBytes* first_bytes_of(bool (*check)(Buf));
+const FirstBytes* first_bytes_of(bool (*check)(const Probe&));
 
 }  // namespace mime_magic

@@ -34,12 +34,12 @@ struct HeaderScan {
     bool early = false;
 };
 
-HeaderScan scan_header_lines(Buf b, size_t first, size_t last, std::initializer_list<HeaderLine> lines,
+HeaderScan scan_header_lines(const Probe& b, size_t first, size_t last, std::initializer_list<HeaderLine> lines,
                              Needle early, size_t early_last) {
     HeaderScan found;
     if (first >= b.n) return found;
     size_t end = last < b.n - 1 ? last : b.n - 1;  // inclusive
-    if (size_t z = zero_from(b); z <= end) end = z == 0 ? 0 : z - 1;  // the lines hold no 00 byte
+    if (size_t z = b.z; z <= end) end = z == 0 ? 0 : z - 1;  // the lines hold no 00 byte
     // The bytes that can come before the colon, so that most colons are
     // passed over after one look.
     auto before_colon = [](Needle line) { return ascii_fold(line.p[line.n - 2]); };
@@ -74,26 +74,26 @@ HeaderScan scan_header_lines(Buf b, size_t first, size_t last, std::initializer_
 }  // namespace
 
 // "chemical/x-cdx"
-bool check_chemical_x_cdx(Buf b) { return at(b, 0, "VjCD0100"); }
+bool check_chemical_x_cdx(const Probe& b) { return at(b, 0, "VjCD0100"); }
 
 // "font/collection"
-bool check_font_collection(Buf b) {
+bool check_font_collection(const Probe& b) {
     return at(b, 0, "ttcf") && (at(b, 4, "00 01 00 00"_hex) || at(b, 4, "00 02 00 00"_hex));
 }
 
 // "font/woff"
-bool check_font_woff(Buf b) { return at(b, 0, "wOFF"); }
+bool check_font_woff(const Probe& b) { return at(b, 0, "wOFF"); }
 
 // "font/woff2"
-bool check_font_woff2(Buf b) { return at(b, 0, "wOF2"); }
+bool check_font_woff2(const Probe& b) { return at(b, 0, "wOF2"); }
 
 // "message/news"
-bool check_message_news(Buf b) {
+bool check_message_news(const Probe& b) {
     return at(b, 0, "Path:") || at(b, 0, "Xref:") || at(b, 0, "Article");
 }
 
 // "message/rfc822": the first step that holds decides.
-bool check_message_rfc822(Buf b) {
+bool check_message_rfc822(const Probe& b) {
     if (at_any_case(b, 0, "Relay-Version:")) return true;
     if (at(b, 0, "#! rnews")) return true;
     if (at(b, 0, "N#! rnews")) return true;
@@ -127,47 +127,47 @@ bool check_message_rfc822(Buf b) {
 }
 
 // "message/x-emlx"
-bool check_message_x_emlx(Buf b) {
+bool check_message_x_emlx(const Probe& b) {
     return within(b, 2, 9, "\nPipe to") || within(b, 2, 9, "\nFrom:") ||
            within(b, 2, 9, "\nDate:");
 }
 
 // "model/e57"
-bool check_model_e57(Buf b) { return at(b, 0, "ASTM-E57"); }
+bool check_model_e57(const Probe& b) { return at(b, 0, "ASTM-E57"); }
 
 // "model/gltf-binary"
-bool check_model_gltf_binary(Buf b) {
+bool check_model_gltf_binary(const Probe& b) {
     return at(b, 0, "glTF") && (at(b, 4, "01 00 00 00"_hex) || at(b, 4, "02 00 00 00"_hex));
 }
 
 // "model/vnd.collada+xml"
-bool check_model_vnd_collada_xml(Buf b) { return xml_root(b, "COLLADA", kColladaNamespace); }
+bool check_model_vnd_collada_xml(const Probe& b) { return xml_root(b, "COLLADA", kColladaNamespace); }
 
 // "model/vnd.dwf"
-bool check_model_vnd_dwf(Buf b) { return at(b, 0, "(DWF V") && at(b, 8, ".") && at(b, 11, ")"); }
+bool check_model_vnd_dwf(const Probe& b) { return at(b, 0, "(DWF V") && at(b, 8, ".") && at(b, 11, ")"); }
 
 // "model/vnd.dwf;version=2"
-bool check_model_vnd_dwf_version_2(Buf b) { return at(b, 0, "(DWF V00.22)"); }
+bool check_model_vnd_dwf_version_2(const Probe& b) { return at(b, 0, "(DWF V00.22)"); }
 
 // "model/vnd.dwf;version=5"
-bool check_model_vnd_dwf_version_5(Buf b) { return at(b, 0, "(DWF V00.55)"); }
+bool check_model_vnd_dwf_version_5(const Probe& b) { return at(b, 0, "(DWF V00.55)"); }
 
 // "model/vnd.dwf;version=6"
-bool check_model_vnd_dwf_version_6(Buf b) {
+bool check_model_vnd_dwf_version_6(const Probe& b) {
     return at(b, 0, "(DWF V06") && at(b, 8, ".") && at(b, 11, ")PK");
 }
 
 // "model/x.stl-ascii"
-bool check_model_x_stl_ascii(Buf b) { return at(b, 0, "solid ") && within(b, 7, 256, "facet "); }
+bool check_model_x_stl_ascii(const Probe& b) { return at(b, 0, "solid ") && within(b, 7, 256, "facet "); }
 
 // "model/x3d+xml"
-bool check_model_x3d_xml(Buf b) { return xml_root(b, "X3D", kXmlSchemaInstanceNamespace); }
+bool check_model_x3d_xml(const Probe& b) { return xml_root(b, "X3D", kXmlSchemaInstanceNamespace); }
 
 // "multipart/appledouble"
-bool check_multipart_appledouble(Buf b) { return at(b, 0, "00 05 16 07"_hex); }
+bool check_multipart_appledouble(const Probe& b) { return at(b, 0, "00 05 16 07"_hex); }
 
 // "multipart/related": the first step that holds decides.
-bool check_multipart_related(Buf b) {
+bool check_multipart_related(const Probe& b) {
     if (at_any_case(b, 0, "From: <Saved by Windows Internet Explorer 8>")) return true;
     if (at_any_case(b, 0, "From: ") && at(b, 6, "\"") &&
         at_any_case(b, 7, "Saved by Internet Explorer 11") && at(b, 36, "\""))

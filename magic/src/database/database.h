@@ -11,7 +11,7 @@
 
 namespace mime_magic {
 
-using CheckFn = bool (*)(Buf);
+using CheckFn = bool (*)(const Probe&);
 
 inline constexpr size_t kRecordCount = 1710;
 
@@ -23,7 +23,7 @@ struct MimeChecker {
     uint16_t first_child;  // index into kChildLinks
     uint16_t child_count;
 
-    bool check(Buf b) const { return own_check != nullptr && own_check(b); }
+    bool check(const Probe& b) const { return own_check != nullptr && own_check(b); }
     std::string_view mime_type() const { return mime; }
     bool has_child_checkers() const { return child_count != 0; }
     std::span<const uint16_t> child_checkers() const;  // walk positions
@@ -45,14 +45,15 @@ inline std::span<const uint16_t> MimeChecker::child_checkers() const {
 
 // The first match of the checker's subtree in post-order: each child's subtree
 // in array order, then the checker itself.
-std::optional<std::string_view> match_checker_tree(const MimeChecker& checker, Buf b);
+std::optional<std::string_view> match_checker_tree(const MimeChecker& checker, const Probe& b);
 
-// The priority pass, then the full walk, then the fallback. `zero_from` is
-// where the buffer's run of trailing zeros is known to start at the latest
-// (the number of bytes read). With `shortcuts` off, nothing is known about the
-// zero tail, no work is shared between checks and every record is visited,
-// also those that can never match: the plain evaluation, for equivalence
-// tests.
-std::string_view detect_in_buffer(Buf b, size_t zero_from, bool shortcuts = true);
+// The priority pass, then the full walk, then the fallback, over bytes[0..len).
+// `zero_from` is where the buffer's run of trailing zeros is known to start at
+// the latest (the number of bytes read). With `shortcuts` off, the checks get
+// the plain probe (nothing known about the zero tail, no work shared between
+// them) and every record is visited, also those that can never match: the
+// plain evaluation, for equivalence tests.
+std::string_view detect_in_buffer(const uint8_t* bytes, size_t len, size_t zero_from,
+                                  bool shortcuts = true);
 
 }  // namespace mime_magic

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "search/byte_positions.h"
 #include "search/byte_scan.h"
 #include "mime_magic/fatal.h"
 #include "vocabulary/shared_tests.h"
@@ -47,8 +48,8 @@ struct PatternDef {
     bool (*gate)(const uint8_t* span, size_t n) = nullptr;
     // The pattern's own answer computed by hand, for patterns simple enough
     // (nullptr: the compiled pattern answers). Equal to the pattern's answer
-    // on every span.
-    bool (*decide)(const uint8_t* span, size_t n) = nullptr;
+    // on every span; `shared` as for pattern_matches.
+    bool (*decide)(const uint8_t* span, size_t n, BytePositions* shared) = nullptr;
 };
 
 constexpr bool ascii_space(uint8_t c) { return (c >= 0x09 && c <= 0x0D) || c == ' '; }
@@ -66,9 +67,9 @@ size_t skip_ascii_space(const uint8_t* s, size_t n, size_t i) {
 // 0x80 or above may begin a character of either kind).
 bool graph_word_possible(const uint8_t* s, size_t n, size_t i) {
     size_t e;
-    if (at(Buf(s, n), i, "digraph"))
+    if (at(Probe(s, n), i, "digraph"))
         e = i + 7;
-    else if (at(Buf(s, n), i, "graph"))
+    else if (at(Probe(s, n), i, "graph"))
         e = i + 5;
     else
         return false;
@@ -84,7 +85,7 @@ bool graph_header_possible(const uint8_t* s, size_t n, size_t i) {
     i = skip_ascii_space(s, n, i);
     if (i >= n) return false;
     if (s[i] >= 0x80) return true;
-    if (at(Buf(s, n), i, "strict")) {
+    if (at(Probe(s, n), i, "strict")) {
         const size_t j = i + 6;
         if (j < n && s[j] >= 0x80) return true;
         if (j < n && ascii_space(s[j])) {
@@ -131,13 +132,13 @@ bool graph_gate_block_comment(const uint8_t* s, size_t n) {
 // ASCII, so folding ASCII letters decides like the pattern. Only a '<'
 // followed by one of the tags' first letters is looked at further.
 template <class AtTag>
-bool any_tag(const uint8_t* s, size_t n, AtTag at_tag) {
+bool any_tag(const uint8_t* s, size_t n, BytePositions* shared, AtTag at_tag) {
     auto visit = [&](size_t p) {
         if (p + 1 >= n) return false;
         const uint8_t c = ascii_fold(s[p + 1]);
         return (c == 'h' || c == 'b' || c == 't' || c == 'd') && at_tag(p + 1);
     };
-    return visit_byte_positions(s, 0, n, '<', false, visit);
+    return visit_byte_positions(s, 0, n, '<', false, shared, visit);
 }
 
 bool tag_end_at(const uint8_t* s, size_t n, size_t p) { return p < n && (s[p] == ' ' || s[p] == '>'); }
@@ -145,7 +146,7 @@ bool tag_end_at(const uint8_t* s, size_t n, size_t p) { return p < n && (s[p] ==
 bool html_name_at(const uint8_t* s, size_t n, size_t p) {
     static constexpr std::string_view kNames[] = {"html", "head", "body", "title", "div"};
     for (std::string_view t : kNames)
-        if (at_any_case(Buf(s, n), p, Needle(reinterpret_cast<const uint8_t*>(t.data()), t.size())) &&
+        if (at_any_case(Probe(s, n), p, Needle(reinterpret_cast<const uint8_t*>(t.data()), t.size())) &&
             tag_end_at(s, n, p + t.size()))
             return true;
     return false;
@@ -156,16 +157,17 @@ bool html_heading_at(const uint8_t* s, size_t n, size_t p) {
            tag_end_at(s, n, p + 2);
 }
 
-bool decide_html_names(const uint8_t* s, size_t n) {
-    return any_tag(s, n, [&](size_t p) { return html_name_at(s, n, p); });
+bool decide_html_names(const uint8_t* s, size_t n, BytePositions* shared) {
+    return any_tag(s, n, shared, [&](size_t p) { return html_name_at(s, n, p); });
 }
 
-bool decide_html_headings(const uint8_t* s, size_t n) {
-    return any_tag(s, n, [&](size_t p) { return html_heading_at(s, n, p); });
+bool decide_html_headings(const uint8_t* s, size_t n, BytePositions* shared) {
+    return any_tag(s, n, shared, [&](size_t p) { return html_heading_at(s, n, p); });
 }
 
-bool decide_html_names_or_headings(const uint8_t* s, size_t n) {
-    return any_tag(s, n, [&](size_t p) { return html_name_at(s, n, p) || html_heading_at(s, n, p); });
+bool decide_html_names_or_headings(const uint8_t* s, size_t n, BytePositions* shared) {
+    return any_tag(s, n, shared,
+                   [&](size_t p) { return html_name_at(s, n, p) || html_heading_at(s, n, p); });
 }
 
 #define AAC_SECOND "(\\xF0|\\xF1|\\xF8|\\xF9)"
@@ -289,6 +291,8 @@ pcre2_code* get(Compiled& c, const char* text) {
     return c.code;
 }
 
+// The matcher's working memory, one per thread, made once: no match reads
+// anything an earlier one left in it.
 struct MatchScratch {
     pcre2_match_data* data = pcre2_match_data_create(1, nullptr);
     pcre2_match_context* ctx = pcre2_match_context_create(nullptr);
@@ -313,7 +317,8 @@ bool run(pcre2_code* code, const uint8_t* span, size_t len) {
 
 }  // namespace
 
-bool pattern_matches(Pat id, const uint8_t* span, size_t len, size_t zero_from) {
+bool pattern_matches(Pat id, const uint8_t* span, size_t len, size_t zero_from,
+                     BytePositions* shared) {
     const PatternDef& d = kDefs[size_t(id)];
     size_t n = len;
     if (zero_from < len) {
@@ -323,11 +328,12 @@ bool pattern_matches(Pat id, const uint8_t* span, size_t len, size_t zero_from) 
     if (d.required) {
         const auto* need = reinterpret_cast<const uint8_t*>(d.required);
         const size_t need_len = kRequiredLen[size_t(id)];
-        if (!(d.required_any_case ? range_contains_ignore_ascii_case(span, n, 0, n, need, need_len)
-                                  : range_contains(span, n, 0, n, need, need_len)))
+        if (!(d.required_any_case
+                  ? range_contains_ignore_ascii_case(span, n, 0, n, need, need_len, shared)
+                  : range_contains(span, n, 0, n, need, need_len, shared)))
             return false;
     }
-    if (d.decide) return d.decide(span, n);
+    if (d.decide) return d.decide(span, n, shared);
     if (d.gate && !d.gate(span, n)) return false;
     return run(get(g_used[size_t(id)], d.text), span, n);
 }

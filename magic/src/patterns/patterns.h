@@ -8,6 +8,8 @@
 
 namespace mime_magic {
 
+class BytePositions;
+
 // One value per pattern, named after its MIME type and its number within that
 // type's check.
 enum class Pat : uint8_t {
@@ -58,9 +60,12 @@ inline constexpr size_t kPatternCount = 39;
 
 // True when pattern `id` matches somewhere in span[0..len) (anchors and word
 // boundaries see the span as the whole input). Every byte from index
-// zero_from on is known to be 00; the answer is the same as for a search over
-// the whole span, only faster.
-bool pattern_matches(Pat id, const uint8_t* span, size_t len, size_t zero_from);
+// zero_from on is known to be 00, and `shared` holds the positions a
+// detection shares among its searches of the buffer that starts at `span`
+// (nullptr: none); the answer is the same as for a search over the whole
+// span, only faster.
+bool pattern_matches(Pat id, const uint8_t* span, size_t len, size_t zero_from,
+                     BytePositions* shared);
 
 // The same question answered by the pattern exactly as written (no rewrite,
 // no use of the zero tail). Slow for some patterns; for equivalence tests.

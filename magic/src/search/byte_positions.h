@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 
 #include "search/byte_scan.h"
@@ -73,5 +74,29 @@ private:
     Slot slots_[kSlots];
     size_t used_ = 0;
 };
+
+// Calls visit(i) for each i in [from, to) with bytes[i] == c, in increasing
+// order, until a call returns true; returns whether one did. The way to find
+// them depends on the window and the byte: over a long window the positions
+// in `shared` (those of the buffer that starts at `bytes`; nullptr: none) are
+// shared with the other searches for c; otherwise a common byte (`rare`
+// false) is visited by vector compares over long windows, and memchr finds
+// rare bytes and those of short windows.
+template <class Visit>
+bool visit_byte_positions(const uint8_t* bytes, size_t from, size_t to, uint8_t c, bool rare,
+                          BytePositions* shared, Visit visit) {
+    if (to >= from + 256) {
+        if (shared)
+            if (auto found = shared->visit(bytes, c, from, to, visit)) return *found;
+        if (!rare) return any_position_of(bytes, from, to, c, visit);
+    }
+    for (size_t h = from; h < to; ++h) {
+        const void* hit = std::memchr(bytes + h, c, to - h);
+        if (!hit) return false;
+        h = size_t(static_cast<const uint8_t*>(hit) - bytes);
+        if (visit(h)) return true;
+    }
+    return false;
+}
 
 }  // namespace mime_magic

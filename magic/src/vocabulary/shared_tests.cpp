@@ -4,8 +4,8 @@
 #include <array>
 #include <cstring>
 
+#include "search/byte_positions.h"
 #include "search/byte_scan.h"
-#include "vocabulary/vocab.h"
 
 namespace mime_magic {
 
@@ -97,7 +97,7 @@ bool equal_folded(const uint8_t* a, const uint8_t* b, size_t n) {
 // Is there a start p in [first, last_start] at which the needle matches?
 template <bool Fold>
 bool find_anchored(const uint8_t* bytes, size_t first, size_t last_start, const uint8_t* needle,
-                   size_t needle_len) {
+                   size_t needle_len, BytePositions* shared) {
     const size_t k = anchor_index(needle, needle_len, Fold);
     if (k == SIZE_MAX) {  // folded and all letters: compare at every start
         const uint8_t f0 = ascii_fold(needle[0]);
@@ -111,22 +111,22 @@ bool find_anchored(const uint8_t* bytes, size_t first, size_t last_start, const 
     };
     // The anchor positions run from first + k to last_start + k.
     return visit_byte_positions(bytes, first + k, last_start + k + 1, needle[k], is_rare(needle[k]),
-                                match_at);
+                                shared, match_at);
 }
 
 bool find_folded(const uint8_t* bytes, size_t first, size_t last_start, const uint8_t* needle,
-                 size_t needle_len) {
-    return find_anchored<true>(bytes, first, last_start, needle, needle_len);
+                 size_t needle_len, BytePositions* shared) {
+    return find_anchored<true>(bytes, first, last_start, needle, needle_len, shared);
 }
 
 bool find_exact(const uint8_t* bytes, size_t first, size_t last_start, const uint8_t* needle,
-                size_t needle_len) {
-    return find_anchored<false>(bytes, first, last_start, needle, needle_len);
+                size_t needle_len, BytePositions* shared) {
+    return find_anchored<false>(bytes, first, last_start, needle, needle_len, shared);
 }
 
 template <bool Fold>
 bool range_search(const uint8_t* bytes, size_t len, size_t start, size_t end,
-                  const uint8_t* needle, size_t needle_len) {
+                  const uint8_t* needle, size_t needle_len, BytePositions* shared) {
     if (start >= len) return false;
     size_t last = end < len - 1 ? end : len - 1;
     if (last < start) return false;
@@ -134,8 +134,8 @@ bool range_search(const uint8_t* bytes, size_t len, size_t start, size_t end,
     if (needle_len > window) return false;
     if (needle_len == 0) return true;
     size_t last_start = last + 1 - needle_len;
-    return Fold ? find_folded(bytes, start, last_start, needle, needle_len)
-                : find_exact(bytes, start, last_start, needle, needle_len);
+    return Fold ? find_folded(bytes, start, last_start, needle, needle_len, shared)
+                : find_exact(bytes, start, last_start, needle, needle_len, shared);
 }
 
 }  // namespace
@@ -168,7 +168,7 @@ bool xml_root_matches(const uint8_t* bytes, size_t len, const char* root) {
     if (r == 0 || r > 64) return false;
     const size_t last = len - 1 < XML_ROOT_WINDOW ? len - 1 : XML_ROOT_WINDOW;
     auto search = [&](size_t n) {
-        return n <= last + 1 && find_folded(bytes, 0, last + 1 - n, needle, n);
+        return n <= last + 1 && find_folded(bytes, 0, last + 1 - n, needle, n, nullptr);
     };
     needle[0] = '<';
     std::memcpy(needle + 1, root, r);
@@ -186,17 +186,18 @@ bool xml_root_matches(const uint8_t* bytes, size_t len, const char* root) {
 }
 
 bool range_contains(const uint8_t* bytes, size_t len, size_t start, size_t end,
-                    const uint8_t* needle, size_t needle_len) {
-    return range_search<false>(bytes, len, start, end, needle, needle_len);
+                    const uint8_t* needle, size_t needle_len, BytePositions* shared) {
+    return range_search<false>(bytes, len, start, end, needle, needle_len, shared);
 }
 
 bool range_contains_ignore_ascii_case(const uint8_t* bytes, size_t len, size_t start, size_t end,
-                                      const uint8_t* needle, size_t needle_len) {
-    return range_search<true>(bytes, len, start, end, needle, needle_len);
+                                      const uint8_t* needle, size_t needle_len,
+                                      BytePositions* shared) {
+    return range_search<true>(bytes, len, start, end, needle, needle_len, shared);
 }
 
 bool range_contains_any(const uint8_t* bytes, size_t len, size_t start, const RangeNeedle* needles,
-                        size_t count) {
+                        size_t count, BytePositions* shared) {
     if (start >= len) return false;
     // Per needle: its anchor and the last start it can have; needles that
     // cannot fit are left out.
@@ -234,7 +235,7 @@ bool range_contains_any(const uint8_t* bytes, size_t len, size_t start, const Ra
             }
             return false;
         };
-        if (visit_byte_positions(bytes, from, to, a, is_rare(a), match_at)) return true;
+        if (visit_byte_positions(bytes, from, to, a, is_rare(a), shared, match_at)) return true;
         for (size_t j = i; j < count; ++j)
             if (!done[j] && needles[j].bytes[anchor[j]] == a) done[j] = true;
     }

@@ -7,6 +7,8 @@
 
 namespace mime_magic {
 
+class BytePositions;
+
 // How many leading bytes the text heuristic inspects for bytes >= 0x80.
 inline constexpr size_t TEXT_PROBE_LEN = 128;
 // The last byte index the XML root test (and namespace searches) look at.
@@ -16,10 +18,14 @@ constexpr uint8_t ascii_fold(uint8_t c) { return c >= 'A' && c <= 'Z' ? uint8_t(
 
 bool looks_like_text(const uint8_t* bytes, size_t len);
 bool xml_root_matches(const uint8_t* bytes, size_t len, const char* root);
+// The searches below take the positions a detection shares among its
+// searches of the buffer that starts at `bytes` (nullptr: none, each search
+// finds its own); the answer is the same either way.
 bool range_contains(const uint8_t* bytes, size_t len, size_t start, size_t end,
-                    const uint8_t* needle, size_t needle_len);
+                    const uint8_t* needle, size_t needle_len, BytePositions* shared);
 bool range_contains_ignore_ascii_case(const uint8_t* bytes, size_t len, size_t start, size_t end,
-                                      const uint8_t* needle, size_t needle_len);
+                                      const uint8_t* needle, size_t needle_len,
+                                      BytePositions* shared);
 // One needle of range_contains_any: its bytes and the last index its
 // occurrence may reach.
 struct RangeNeedle {
@@ -32,7 +38,7 @@ inline constexpr size_t kMaxRangeNeedles = 8;
 // inside bytes start..its end: the same answer as range_contains for each,
 // with one pass per distinct byte the searches look for.
 bool range_contains_any(const uint8_t* bytes, size_t len, size_t start, const RangeNeedle* needles,
-                        size_t count);
+                        size_t count, BytePositions* shared);
 bool prefix_at2_ignore_ascii_case(const uint8_t* bytes, size_t len, const uint8_t* needle,
                                   size_t needle_len);
 

@@ -1,5 +1,6 @@
-// The check vocabulary: small inline tests over the detection buffer, so that
-// each check reads like one line of a check table:
+// The check vocabulary: small inline tests over a probe `b` (the detection
+// buffer and what the detection knows of it), so that each check reads like
+// one line of a check table:
 //
 //   at(b, 0, "BEGIN:VCARD")                  bytes at an offset
 //   at_any_case(b, 2, "/usr/bin/env node")   same, ASCII case folded
@@ -31,74 +32,56 @@
 
 namespace mime_magic {
 
-// The bytes a check looks at: in the detector always the 131072-byte buffer.
-// Two words, so that it travels in registers to every check.
-struct Buf {
-    const uint8_t* p;
-    size_t n;
-    constexpr Buf(const uint8_t* bytes, size_t len) : p(bytes), n(len) {}
-};
-
-// What one detection knows about its buffer beyond the bytes: where the run
-// of zeros at its end starts, the work the XML root tests share, and the
-// positions of the bytes long searches look for. Checks
-// use it only to skip work whose answer is already decided; a Buf that is not
-// the detection's buffer (another span, a test's own bytes) gets the plain
-// evaluation.
-struct DetectionContext {
-    const uint8_t* p;
-    size_t n;
-    size_t z;  // every byte from index z to n-1 is 00
+// What one detection finds out about its buffer while its checks run: the
+// work the XML root tests share, and the positions of the bytes long
+// searches look for. Filled on first use; the vocabulary uses them only to
+// skip work whose answer is already decided.
+struct DetectionCaches {
     XmlRootIndex xml;
     BytePositions positions;
 };
 
-inline thread_local DetectionContext* current_detection = nullptr;
+// What a check is given: the bytes (in the detector always the 131072-byte
+// buffer), where the run of zeros at their end starts as far as is known,
+// and the detection's caches. Every check and every test of the vocabulary
+// is a function of its probe alone, and answers the same with or without
+// what the probe knows beyond the bytes. Passed by reference, so that it
+// reaches a check in one register.
+struct Probe {
+    const uint8_t* p;
+    size_t n;
+    size_t z;                  // every byte from index z to n-1 is 00 (n: not known)
+    DetectionCaches* caches;   // nullptr: none, every test works from the bytes alone
 
-// Makes `ctx` the current detection's context for the scope's lifetime.
-class DetectionScope {
-public:
-    explicit DetectionScope(DetectionContext& ctx) : saved_(current_detection) { current_detection = &ctx; }
-    ~DetectionScope() { current_detection = saved_; }
-    DetectionScope(const DetectionScope&) = delete;
-    DetectionScope& operator=(const DetectionScope&) = delete;
+    // The plain probe: nothing known beyond the bytes.
+    constexpr Probe(const uint8_t* bytes, size_t len) : p(bytes), n(len), z(len), caches(nullptr) {}
 
 private:
-    DetectionContext* saved_;
+    friend class DetectionProbe;
+    constexpr Probe(const uint8_t* bytes, size_t len, size_t zero_from, DetectionCaches* c)
+        : p(bytes), n(len), z(zero_from), caches(c) {}
 };
 
-// Calls visit(i) for each i in [from, to) with bytes[i] == c, in increasing
-// order, until a call returns true; returns whether one did. The way to find
-// them depends on the window and the byte: over a long window of the current
-// detection's buffer the positions are shared with the other searches for c;
-// otherwise a common byte (`rare` false) is visited by vector compares over
-// long windows, and memchr finds rare bytes and those of short windows.
-template <class Visit>
-bool visit_byte_positions(const uint8_t* bytes, size_t from, size_t to, uint8_t c, bool rare,
-                          Visit visit) {
-    if (to >= from + 256) {
-        if (DetectionContext* d = current_detection; d && d->p == bytes)
-            if (auto found = d->positions.visit(bytes, c, from, to, visit)) return *found;
-        if (!rare) return any_position_of(bytes, from, to, c, visit);
-    }
-    for (size_t h = from; h < to; ++h) {
-        const void* hit = std::memchr(bytes + h, c, to - h);
-        if (!hit) return false;
-        h = size_t(static_cast<const uint8_t*>(hit) - bytes);
-        if (visit(h)) return true;
-    }
-    return false;
-}
+// The probe of one detection: its buffer, where the zero tail starts (found
+// from the first index it is known to start at, the number of bytes read),
+// and caches of its own, left empty until the checks need them.
+class DetectionProbe {
+public:
+    DetectionProbe(const uint8_t* bytes, size_t len, size_t zero_from)
+        : probe_(bytes, len, zero_tail_start(bytes, zero_from < len ? zero_from : len), &caches_) {}
+    DetectionProbe(const DetectionProbe&) = delete;
+    DetectionProbe& operator=(const DetectionProbe&) = delete;
 
-inline const DetectionContext* context_of(Buf b) {
-    const DetectionContext* c = current_detection;
-    return c && c->p == b.p && c->n == b.n ? c : nullptr;
-}
+    const Probe& probe() const { return probe_; }
 
-// Where the zero tail of `b` starts, as far as the detection knows (n: unknown).
-inline size_t zero_from(Buf b) {
-    const DetectionContext* c = context_of(b);
-    return c ? c->z : b.n;
+private:
+    mutable DetectionCaches caches_;  // filled as the checks run, also for a const DetectionProbe
+    Probe probe_;
+};
+
+// The positions the searches of `b`'s bytes may share (nullptr: none).
+inline BytePositions* shared_positions(const Probe& b) {
+    return b.caches ? &b.caches->positions : nullptr;
 }
 
 // A byte string to look for: a string literal (without its terminating NUL)
@@ -155,11 +138,11 @@ consteval auto operator""_hex() {
     return out;
 }
 
-inline bool at(Buf b, size_t off, Needle s) {
+inline bool at(const Probe& b, size_t off, Needle s) {
     return off <= b.n && s.n <= b.n - off && std::memcmp(b.p + off, s.p, s.n) == 0;
 }
 
-inline bool at_any_case(Buf b, size_t off, Needle s) {
+inline bool at_any_case(const Probe& b, size_t off, Needle s) {
     if (off > b.n || s.n > b.n - off) return false;
     for (size_t i = 0; i < s.n; ++i)
         if (ascii_fold(b.p[off + i]) != ascii_fold(s.p[i])) return false;
@@ -170,86 +153,90 @@ namespace detail {
 // The last index an occurrence of `s` can end at when every byte from b.z on
 // is 00: its last non-zero byte must lie before b.z. All-zero needles are not
 // limited.
-inline size_t last_useful(Buf b, size_t last, Needle s) {
+inline size_t last_useful(const Probe& b, size_t last, Needle s) {
     size_t t = 0;
     while (t < s.n && s.p[s.n - 1 - t] == 0) ++t;
     if (t == s.n) return last;
-    size_t lim = zero_from(b) + t;  // one past the last index an occurrence can reach
+    size_t lim = b.z + t;  // one past the last index an occurrence can reach
     return lim == 0 ? 0 : (last < lim - 1 ? last : lim - 1);
 }
 }  // namespace detail
 
 // The whole occurrence of `s` lies inside bytes first..last (both inclusive).
-inline bool within(Buf b, size_t first, size_t last, Needle s) {
-    return range_contains(b.p, b.n, first, detail::last_useful(b, last, s), s.p, s.n);
+inline bool within(const Probe& b, size_t first, size_t last, Needle s) {
+    return range_contains(b.p, b.n, first, detail::last_useful(b, last, s), s.p, s.n,
+                          shared_positions(b));
 }
 
 // Any of the needles wholly inside bytes first..last (the same as `within`
 // for each), searched together where they look for the same byte.
 template <class... Needles>
-inline bool within_any(Buf b, size_t first, size_t last, const Needles&... needles) {
+inline bool within_any(const Probe& b, size_t first, size_t last, const Needles&... needles) {
     static_assert(sizeof...(Needles) <= kMaxRangeNeedles, "too many needles for one search");
     const Needle all[] = {Needle(needles)...};
     RangeNeedle list[sizeof...(Needles)];
     for (size_t i = 0; i < sizeof...(Needles); ++i)
         list[i] = {all[i].p, all[i].n, detail::last_useful(b, last, all[i])};
-    return range_contains_any(b.p, b.n, first, list, sizeof...(Needles));
+    return range_contains_any(b.p, b.n, first, list, sizeof...(Needles), shared_positions(b));
 }
 
-inline bool within_any_case(Buf b, size_t first, size_t last, Needle s) {
+inline bool within_any_case(const Probe& b, size_t first, size_t last, Needle s) {
     return range_contains_ignore_ascii_case(b.p, b.n, first, detail::last_useful(b, last, s), s.p,
-                                            s.n);
+                                            s.n, shared_positions(b));
 }
 
-inline bool byte_mask(Buf b, size_t off, uint8_t mask, uint8_t value) {
+inline bool byte_mask(const Probe& b, size_t off, uint8_t mask, uint8_t value) {
     return off < b.n && (b.p[off] & mask) == value;
 }
 
-inline uint8_t byte_at(Buf b, size_t off) { return off < b.n ? b.p[off] : 0; }
+inline uint8_t byte_at(const Probe& b, size_t off) { return off < b.n ? b.p[off] : 0; }
 
-inline uint16_t u16le(Buf b, size_t off) {
+inline uint16_t u16le(const Probe& b, size_t off) {
     return uint16_t(byte_at(b, off) | byte_at(b, off + 1) << 8);
 }
-inline uint16_t u16be(Buf b, size_t off) {
+inline uint16_t u16be(const Probe& b, size_t off) {
     return uint16_t(byte_at(b, off) << 8 | byte_at(b, off + 1));
 }
-inline uint32_t u32le(Buf b, size_t off) {
+inline uint32_t u32le(const Probe& b, size_t off) {
     return uint32_t(u16le(b, off)) | uint32_t(u16le(b, off + 2)) << 16;
 }
-inline uint32_t u32be(Buf b, size_t off) {
+inline uint32_t u32be(const Probe& b, size_t off) {
     return uint32_t(u16be(b, off)) << 16 | uint32_t(u16be(b, off + 2));
 }
 
-inline bool text(Buf b) { return looks_like_text(b.p, b.n); }
+inline bool text(const Probe& b) { return looks_like_text(b.p, b.n); }
 
 // The XML root test for root name `root` (a string literal).
 template <size_t K>
-inline bool xml_root(Buf b, const char (&root)[K]) {
-    if (DetectionContext* c = current_detection; c && c->p == b.p && c->n == b.n)
-        return c->xml.matches(b.p, b.n, root, K - 1);
+inline bool xml_root(const Probe& b, const char (&root)[K]) {
+    if (b.caches) return b.caches->xml.matches(b.p, b.n, root, K - 1);
     return xml_root_matches(b.p, b.n, root);
 }
 
 // The XML root test and the namespace text inside bytes 0..2048, any case.
 template <size_t K>
-inline bool xml_root(Buf b, const char (&root)[K], Needle ns) {
+inline bool xml_root(const Probe& b, const char (&root)[K], Needle ns) {
     return xml_root(b, root) && within_any_case(b, 0, XML_ROOT_WINDOW, ns);
 }
 
 // A compiled pattern over the whole buffer, over bytes first.. , or over
-// bytes first..last (both inclusive).
-inline bool pattern(Buf b, Pat id) { return pattern_matches(id, b.p, b.n, zero_from(b)); }
-inline bool pattern_over(Buf b, Pat id, size_t first) {
-    size_t zf = zero_from(b);
-    return first < b.n && pattern_matches(id, b.p + first, b.n - first, zf > first ? zf - first : 0);
+// bytes first..last (both inclusive). The shared positions count from the
+// buffer's start, so only a span that starts there can use them.
+inline bool pattern(const Probe& b, Pat id) {
+    return pattern_matches(id, b.p, b.n, b.z, shared_positions(b));
 }
-inline bool pattern_over(Buf b, Pat id, size_t first, size_t last) {
+inline bool pattern_over(const Probe& b, Pat id, size_t first) {
+    if (first >= b.n) return false;
+    return pattern_matches(id, b.p + first, b.n - first, b.z > first ? b.z - first : 0,
+                           first == 0 ? shared_positions(b) : nullptr);
+}
+inline bool pattern_over(const Probe& b, Pat id, size_t first, size_t last) {
     if (first >= b.n) return false;
     size_t end = last + 1 < b.n ? last + 1 : b.n;
     if (first >= end) return false;
-    size_t zf = zero_from(b);
-    size_t z = zf > first ? zf - first : 0;
-    return pattern_matches(id, b.p + first, end - first, z < end - first ? z : end - first);
+    size_t z = b.z > first ? b.z - first : 0;
+    return pattern_matches(id, b.p + first, end - first, z < end - first ? z : end - first,
+                           first == 0 ? shared_positions(b) : nullptr);
 }
 
 }  // namespace mime_magic

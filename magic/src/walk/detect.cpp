@@ -12,13 +12,13 @@
 
 namespace mime_magic {
 
-const FirstBytes* first_bytes_of(bool (*check)(Buf)) {
+const FirstBytes* first_bytes_of(bool (*check)(const Probe&)) {
     for (size_t i = 0; i < kFirstBytesCount; ++i)
         if (kFirstBytes[i].check == check) return &kFirstBytes[i];
     return nullptr;
 }
 
-std::optional<std::string_view> match_checker_tree(const MimeChecker& checker, Buf b) {
+std::optional<std::string_view> match_checker_tree(const MimeChecker& checker, const Probe& b) {
     const bool own = checker.check(b);
     if (!own && !checker.has_child_checkers()) return std::nullopt;
     for (uint16_t child : checker.child_checkers())
@@ -37,7 +37,7 @@ namespace {
 // - records whose subtree an earlier visit of the same detection has already
 //   searched: a search that finds a match ends the walk, so an earlier
 //   search of the subtree found none, and the checks are pure functions of
-//   the buffer, so searching it again finds none either. (The database's
+//   their probe, so searching it again finds none either. (The database's
 //   walk searches every record again as a root of its own after searching
 //   it as a child, and each priority type again in the full walk.)
 // So each check runs at most once per detection; and a check whose text
@@ -110,8 +110,8 @@ const LivePlan& live_plan() {
 
 // match_checker_tree over the plan's steps; a check that cannot hold for the
 // buffer's first byte `b0` is not called (it would answer false).
-std::optional<std::string_view> match_live_tree(const LivePlan& plan, const LiveStep& step, Buf b,
-                                                uint8_t b0) {
+std::optional<std::string_view> match_live_tree(const LivePlan& plan, const LiveStep& step,
+                                                const Probe& b, uint8_t b0) {
     const bool own = step.check != nullptr && step.possible(b0) && step.check(b);
     if (!own && step.child_count == 0) return std::nullopt;
     const LiveStep* child = plan.children.data() + step.first_child;
@@ -123,8 +123,8 @@ std::optional<std::string_view> match_live_tree(const LivePlan& plan, const Live
 
 // One step of the walk: a record without children to search (most of them)
 // is decided by its check alone.
-inline std::optional<std::string_view> match_step(const LivePlan& plan, const LiveStep& step, Buf b,
-                                                  uint8_t b0) {
+inline std::optional<std::string_view> match_step(const LivePlan& plan, const LiveStep& step,
+                                                  const Probe& b, uint8_t b0) {
     if (step.child_count == 0) {
         if (step.possible(b0) && step.check(b)) return ALL_MIME_CHECKERS[step.pos].mime_type();
         return std::nullopt;
@@ -132,10 +132,10 @@ inline std::optional<std::string_view> match_step(const LivePlan& plan, const Li
     return match_live_tree(plan, step, b, b0);
 }
 
-std::string_view walk(Buf b);
+std::string_view walk(const Probe& b);
 
 // Every record visited, as the database lists them.
-std::string_view plain_walk(Buf b) {
+std::string_view plain_walk(const Probe& b) {
     for (uint16_t pos : PRIORITY_MIME_CHECKERS)
         if (auto hit = match_checker_tree(ALL_MIME_CHECKERS[pos], b)) return *hit;
     for (const MimeChecker& checker : ALL_MIME_CHECKERS)
@@ -145,15 +145,15 @@ std::string_view plain_walk(Buf b) {
 
 }  // namespace
 
-std::string_view detect_in_buffer(Buf b, size_t zero_from, bool shortcuts) {
-    if (!shortcuts) return plain_walk(b);
-    DetectionContext ctx{b.p, b.n, zero_tail_start(b.p, zero_from < b.n ? zero_from : b.n), {}, {}};
-    DetectionScope scope(ctx);
-    return walk(b);
+std::string_view detect_in_buffer(const uint8_t* bytes, size_t len, size_t zero_from,
+                                  bool shortcuts) {
+    if (!shortcuts) return plain_walk(Probe(bytes, len));
+    const DetectionProbe detection(bytes, len, zero_from);
+    return walk(detection.probe());
 }
 
 namespace {
-std::string_view walk(Buf b) {
+std::string_view walk(const Probe& b) {
     const LivePlan& plan = live_plan();
     // An empty buffer fails every check that tests its first byte, so any
     // value stands in for it.
@@ -169,7 +169,7 @@ std::string_view detect_mime_from_bytes(const unsigned char* data, std::size_t l
     size_t n = len < MIME_SNIFF_BUFFER_LEN ? len : MIME_SNIFF_BUFFER_LEN;
     std::memcpy(buffer, data, n);
     std::memset(buffer + n, 0, MIME_SNIFF_BUFFER_LEN - n);
-    return detect_in_buffer(Buf(buffer, MIME_SNIFF_BUFFER_LEN), n);
+    return detect_in_buffer(buffer, MIME_SNIFF_BUFFER_LEN, n);
 }
 
 std::optional<std::string_view> detect_mime_from_path(std::string_view path) {
@@ -200,7 +200,7 @@ std::optional<std::string_view> detect_mime_from_path(std::string_view path) {
     }
     if (size_t(got) < dirty) std::memset(buffer + got, 0, dirty - size_t(got));
     dirty = size_t(got);
-    return detect_in_buffer(Buf(buffer, MIME_SNIFF_BUFFER_LEN), size_t(got));
+    return detect_in_buffer(buffer, MIME_SNIFF_BUFFER_LEN, size_t(got));
 }
 
 }  // namespace mime_magic
