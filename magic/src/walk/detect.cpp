@@ -7,16 +7,9 @@
 #include <vector>
 
 #include "database/database.h"
-#include "checks/first_bytes.h"
 #include "mime_magic/mime_magic.h"
 
 namespace mime_magic {
-
-const FirstBytes* first_bytes_of(bool (*check)(Buf)) {
-    for (size_t i = 0; i < kFirstBytesCount; ++i)
-        if (kFirstBytes[i].check == check) return &kFirstBytes[i];
-    return nullptr;
-}
 
 std::optional<std::string_view> match_checker_tree(const MimeChecker& checker, Buf b) {
     const bool own = checker.check(b);
@@ -40,9 +33,8 @@ namespace {
 //   the buffer, so searching it again finds none either. (The database's
 //   walk searches every record again as a root of its own after searching
 //   it as a child, and each priority type again in the full walk.)
-// So each check runs at most once per detection; and a check whose text
-// shows it cannot hold for the buffer's first byte (first_bytes.h) is not
-// called at all. The plan is worked out once from the database; nothing
+// So each check runs at most once per detection; and a check whose declared
+// first bytes do not hold the buffer's first byte is not called at all. The plan is worked out once from the database; nothing
 // about a buffer is kept between detections.
 //
 // The steps are compact and laid out in the order they are searched, so
