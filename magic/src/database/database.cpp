@@ -2,9 +2,11 @@
 #include "database/database.h"
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
-#include <unordered_map>
 
 #include "fatal.h"
 
@@ -55,6 +57,56 @@ bool read_first_bytes(std::string_view text, uint64_t (&bits)[4]) {
     }
 }
 
+// The walk position of each record by its MIME string: open addressing in a
+// table of at least twice as many slots as records. The derivation runs in
+// every process, so it does without a map that allocates once per name.
+class NameIndex {
+public:
+    explicit NameIndex(std::span<const RecordDecl> records) : records_(records) {
+        size_t size = 16;
+        while (size < 2 * records.size()) size *= 2;
+        slots_.assign(size, kEmpty);
+    }
+
+    // Adds the record at `pos`; false when a record of that name is in already.
+    bool add(uint16_t pos) {
+        uint32_t& slot = slots_[slot_of(records_[pos].mime)];
+        if (slot != kEmpty) return false;
+        slot = pos;
+        return true;
+    }
+
+    std::optional<uint16_t> find(std::string_view name) const {
+        const uint32_t slot = slots_[slot_of(name)];
+        if (slot == kEmpty) return std::nullopt;
+        return uint16_t(slot);
+    }
+
+private:
+    static constexpr uint32_t kEmpty = UINT32_MAX;
+
+    // The slot that holds `name`, or the empty one where it would go.
+    size_t slot_of(std::string_view name) const {
+        // Eight bytes at a time, as most names share a long prefix.
+        uint64_t h = name.size();
+        size_t i = 0;
+        for (; i + 8 <= name.size(); i += 8) {
+            uint64_t word;
+            std::memcpy(&word, name.data() + i, 8);
+            h = (h ^ word) * 0x9E3779B97F4A7C15u;
+            h ^= h >> 29;
+        }
+        for (; i < name.size(); ++i) h = (h ^ uint8_t(name[i])) * 0x100000001B3u;
+        h ^= h >> 29;
+        const size_t mask = slots_.size() - 1;
+        for (size_t k = h & mask;; k = (k + 1) & mask)
+            if (slots_[k] == kEmpty || records_[slots_[k]].mime == name) return k;
+    }
+
+    std::span<const RecordDecl> records_;
+    std::vector<uint32_t> slots_;
+};
+
 // Fails on the first record found on a cycle of child links.
 void reject_cycles(const Database& db) {
     enum : uint8_t { unseen, open, done };
@@ -78,20 +130,19 @@ Database derive_database(const DatabaseDecl& decl) {
     if (decl.records.size() > size_t(UINT16_MAX) + 1) broken({"too many records for 16-bit positions"});
 
     Database db;
-    std::unordered_map<std::string_view, uint16_t> position;
-    position.reserve(decl.records.size());
+    db.records.reserve(decl.records.size());
+    NameIndex position(decl.records);
     for (const RecordDecl& r : decl.records) {
-        if (!position.emplace(r.mime, uint16_t(db.records.size())).second)
-            broken({"the type \"", r.mime, "\" is declared twice"});
-        db.records.push_back({r.mime, r.check, {}});
+        if (!position.add(uint16_t(db.records.size()))) broken({"the type \"", r.mime, "\" is declared twice"});
+        db.records.push_back({r.mime, r.check, {}, nullptr});
     }
     // `where` (and the parent whose list it is) names the declaration in the message.
     auto resolve = [&](std::string_view name, std::string_view where, std::string_view parent = {}) {
-        auto it = position.find(name);
-        if (it == position.end())
+        const std::optional<uint16_t> pos = position.find(name);
+        if (!pos)
             broken({where, parent.empty() ? "" : " \"", parent, parent.empty() ? "" : "\"",
                     " names the unknown type \"", name, "\""});
-        return it->second;
+        return *pos;
     };
 
     // The child lists, concatenated; a record's span is set once all are in,
@@ -113,35 +164,38 @@ Database derive_database(const DatabaseDecl& decl) {
 
     for (std::string_view name : decl.priority) db.priority.push_back(resolve(name, "the priority list"));
 
-    // One set per check; a record without a set says its check may hold for
+    // One set per check. A record without a set says its check may hold for
     // any first byte, which every other record of that check must say too.
-    struct Declared {
-        std::string_view by;  // the first record with this check
-        std::optional<size_t> set;  // index into db.first_bytes
-    };
-    std::unordered_map<CheckFn, Declared> by_check;
-    for (const RecordDecl& r : decl.records) {
-        if (r.check == nullptr) {
-            if (!r.first_bytes.empty()) broken({"the type \"", r.mime, "\" has first bytes but no check"});
-            continue;
-        }
+    std::vector<uint16_t> with_check;  // by check, each check's records in walk order
+    for (size_t i = 0; i < decl.records.size(); ++i) {
+        const RecordDecl& r = decl.records[i];
+        if (r.check != nullptr)
+            with_check.push_back(uint16_t(i));
+        else if (!r.first_bytes.empty())
+            broken({"the type \"", r.mime, "\" has first bytes but no check"});
+    }
+    std::stable_sort(with_check.begin(), with_check.end(), [&](uint16_t a, uint16_t b) {
+        return std::less<CheckFn>()(decl.records[a].check, decl.records[b].check);
+    });
+    auto set_of = [&](const RecordDecl& r) {
         FirstBytes fb{r.check, {}};
         if (!r.first_bytes.empty() && !read_first_bytes(r.first_bytes, fb.bits))
             broken({"the first bytes of \"", r.mime, "\" do not read: \"", r.first_bytes, "\""});
-        auto [it, fresh] = by_check.try_emplace(r.check, Declared{r.mime, std::nullopt});
-        if (fresh) {
-            if (!r.first_bytes.empty()) {
-                it->second.set = db.first_bytes.size();
-                db.first_bytes.push_back(fb);
-            }
-            continue;
+        return fb;
+    };
+    db.first_bytes.reserve(with_check.size());  // so that the records' pointers stay
+    for (size_t k = 0, end; k < with_check.size(); k = end) {
+        const RecordDecl& first = decl.records[with_check[k]];
+        const FirstBytes fb = set_of(first);
+        const FirstBytes* set = nullptr;
+        if (!first.first_bytes.empty()) set = &db.first_bytes.emplace_back(fb);
+        for (end = k; end < with_check.size() && decl.records[with_check[end]].check == first.check; ++end) {
+            const RecordDecl& other = decl.records[with_check[end]];
+            if (other.first_bytes.empty() != first.first_bytes.empty() ||
+                !std::equal(fb.bits, fb.bits + 4, set_of(other).bits))
+                broken({"the types \"", first.mime, "\" and \"", other.mime, "\" share a check but not its first bytes"});
+            db.records[with_check[end]].first_bytes = set;
         }
-        const std::optional<size_t>& set = it->second.set;
-        const bool same = set ? !r.first_bytes.empty() &&
-                                    std::equal(fb.bits, fb.bits + 4, db.first_bytes[*set].bits)
-                              : r.first_bytes.empty();
-        if (!same)
-            broken({"the types \"", it->second.by, "\" and \"", r.mime, "\" share a check but not its first bytes"});
     }
     return db;
 }
@@ -152,8 +206,8 @@ const Database& database() {
 }
 
 const FirstBytes* first_bytes_of(CheckFn check) {
-    for (const FirstBytes& fb : database().first_bytes)
-        if (fb.check == check) return &fb;
+    for (const MimeChecker& r : database().records)
+        if (r.own_check == check) return r.first_bytes;
     return nullptr;
 }
 

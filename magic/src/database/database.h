@@ -53,6 +53,7 @@ struct MimeChecker {
     std::string_view mime;
     CheckFn own_check;
     std::span<const uint16_t> children;  // walk positions
+    const FirstBytes* first_bytes;       // what the check can hold for (nullptr: any first byte)
 
     bool check(Buf b) const { return own_check != nullptr && own_check(b); }
     std::string_view mime_type() const { return mime; }
@@ -60,8 +61,8 @@ struct MimeChecker {
     std::span<const uint16_t> child_checkers() const { return children; }
 };
 
-// The numeric form of a declaration. The records' child spans point into
-// `child_links`, so it moves but is never copied.
+// The numeric form of a declaration. The records point into `child_links`
+// and `first_bytes`, so it moves but is never copied.
 struct Database {
     std::vector<MimeChecker> records;      // in walk order
     std::vector<uint16_t> child_links;     // the child lists, concatenated

@@ -76,10 +76,9 @@ struct LivePlan {
         for (uint16_t c : ALL_MIME_CHECKERS[pos].child_checkers())
             if (auto kid = expand(c, live, searched)) kids.push_back(*kid);
         searched[pos] = true;
-        const CheckFn check = ALL_MIME_CHECKERS[pos].own_check;
-        if (check == nullptr && kids.empty()) return std::nullopt;
-        LiveStep step{check, check ? first_bytes_of(check) : nullptr, pos, uint16_t(kids.size()),
-                      uint32_t(children.size())};
+        const MimeChecker& record = ALL_MIME_CHECKERS[pos];
+        if (record.own_check == nullptr && kids.empty()) return std::nullopt;
+        LiveStep step{record.own_check, record.first_bytes, pos, uint16_t(kids.size()), uint32_t(children.size())};
         children.insert(children.end(), kids.begin(), kids.end());
         return step;
     }
