@@ -1,8 +1,8 @@
-// The MIME type database. It is declared by name (records.cpp): the records
-// in walk order, each parent's child list and the priority types. The
-// numeric form the walk reads (walk positions, child arrays, the first-byte
-// sets by check) is derived from that declaration once, at first use, and a
-// declaration that does not hold together stops the process there.
+// The MIME type database. It is declared by name: the records in walk order,
+// each parent's child list and the priority types. The numeric form the walk
+// reads (walk positions, child arrays, the first-byte sets of the checks) is
+// derived from that declaration once, at first use, and a declaration that
+// does not hold together stops the process there.
 #pragma once
 
 #include <cstddef>

@@ -34,8 +34,9 @@ namespace {
 //   walk searches every record again as a root of its own after searching
 //   it as a child, and each priority type again in the full walk.)
 // So each check runs at most once per detection; and a check whose declared
-// first bytes do not hold the buffer's first byte is not called at all. The plan is worked out once from the database; nothing
-// about a buffer is kept between detections.
+// first bytes do not hold the buffer's first byte is not called at all. The
+// plan is worked out once from the database; nothing about a buffer is kept
+// between detections.
 //
 // The steps are compact and laid out in the order they are searched, so
 // that the walk reads a small array from start to end.
