@@ -44,7 +44,7 @@ inline std::vector<uint8_t> buffer_with(const Puts& puts) {
 }
 
 // A check that holds must allow the buffer's first byte in the set the walk
-// uses to pass checks over (read off the check's text at build time).
+// uses to pass checks over (declared beside the check's record).
 inline void expect_first_byte_allowed(Check check, const std::vector<uint8_t>& buf,
                                       const std::string& label = {}) {
     const mime_magic::FirstBytes* fb = mime_magic::first_bytes_of(check);

@@ -1,4 +1,5 @@
-// The database table: its counts, its links and its fixed positions.
+// The database: its counts, its links and its fixed positions, and the
+// derivation of that numeric form from the names it is declared by.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,6 +7,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "database/database.h"
 
@@ -147,4 +149,86 @@ TEST(Database, VisitCountsOfAFullWalk) {
     for (uint16_t i = 0; i < kRecordCount; ++i) visit(i);
     EXPECT_EQ(visits, 2376u);
     EXPECT_EQ(with_check, 904u);
+}
+
+namespace {
+
+bool holds(const Probe&) { return true; }
+bool fails(const Probe&) { return false; }
+
+Database derive(std::span<const RecordDecl> records, std::span<const ChildListDecl> lists,
+                std::span<const std::string_view> priority = {}, size_t count = SIZE_MAX) {
+    return derive_database({records, lists, priority, count == SIZE_MAX ? records.size() : count});
+}
+
+}  // namespace
+
+// Positions, child lists in their declared order (a child named before its
+// record, a child listed twice), the priority list and the first-byte sets
+// all come from the names.
+TEST(DatabaseDerivation, NamesBecomePositionsAndSets) {
+    const RecordDecl records[] = {
+        {"t/group"},
+        {"t/parent", holds, "00-02 7F"},
+        {"t/child", fails},
+        {"t/same", holds, "00-02 7F"},  // shares the check of t/parent
+    };
+    const ChildListDecl lists[] = {{"t/parent", {"t/child"}}, {"t/group", {"t/same", "t/parent", "t/same"}}};
+    const std::string_view priority[] = {"t/same", "t/group"};
+    const Database db = derive(records, lists, priority);
+    ASSERT_EQ(db.records.size(), 4u);
+    EXPECT_EQ(db.records[1].mime_type(), "t/parent");
+    EXPECT_EQ(db.records[1].own_check, &holds);
+    EXPECT_EQ(db.records[0].own_check, nullptr);
+    EXPECT_EQ(std::vector<uint16_t>(db.records[0].children.begin(), db.records[0].children.end()),
+              std::vector<uint16_t>({3, 1, 3}));
+    EXPECT_EQ(std::vector<uint16_t>(db.records[1].children.begin(), db.records[1].children.end()),
+              std::vector<uint16_t>({2}));
+    EXPECT_FALSE(db.records[2].has_child_checkers());
+    EXPECT_EQ(db.priority, std::vector<uint16_t>({3, 0}));
+    ASSERT_EQ(db.first_bytes.size(), 1u);  // one set for the shared check, none for `fails`
+    EXPECT_EQ(db.first_bytes[0].check, &holds);
+    std::vector<int> allowed;
+    for (int v = 0; v < 256; ++v)
+        if (db.first_bytes[0].allows(uint8_t(v))) allowed.push_back(v);
+    EXPECT_EQ(allowed, std::vector<int>({0x00, 0x01, 0x02, 0x7F}));
+}
+
+// A declaration that does not hold together stops the process, naming the
+// culprit.
+TEST(DatabaseDerivationDeathTest, BrokenDeclarationsStopWithTheName) {
+    const auto stops = testing::ExitedWithCode(101);
+    const RecordDecl two[] = {{"t/parent", holds}, {"t/child"}};
+    const ChildListDecl misspelt_child[] = {{"t/parent", {"t/chlid"}}};
+    EXPECT_EXIT(derive(two, misspelt_child), stops,
+                "the child list of \"t/parent\" names the unknown type \"t/chlid\"");
+    const ChildListDecl misspelt_parent[] = {{"t/parnet", {"t/child"}}};
+    EXPECT_EXIT(derive(two, misspelt_parent), stops, "a child list names the unknown type \"t/parnet\"");
+    const std::string_view missing_priority[] = {"t/parent", "t/gone"};
+    EXPECT_EXIT(derive(two, {}, missing_priority), stops, "the priority list names the unknown type \"t/gone\"");
+    EXPECT_EXIT(derive(two, {}, {}, 3), stops, "declares 2 records instead of 3");
+    const RecordDecl twice[] = {{"t/parent", holds}, {"t/child"}, {"t/parent"}};
+    EXPECT_EXIT(derive(twice, {}), stops, "the type \"t/parent\" is declared twice");
+    const ChildListDecl two_lists[] = {{"t/parent", {"t/child"}}, {"t/parent", {"t/child"}}};
+    EXPECT_EXIT(derive(two, two_lists), stops, "the type \"t/parent\" has two child lists");
+    const ChildListDecl cycle[] = {{"t/parent", {"t/child"}}, {"t/child", {"t/parent"}}};
+    EXPECT_EXIT(derive(two, cycle), stops, "the child links form a cycle through \"t/(parent|child)\"");
+    const ChildListDecl own_child[] = {{"t/child", {"t/child"}}};
+    EXPECT_EXIT(derive(two, own_child), stops, "cycle through \"t/child\"");
+}
+
+TEST(DatabaseDerivationDeathTest, FirstByteSetsThatDoNotHoldTogetherStop) {
+    const auto stops = testing::ExitedWithCode(101);
+    for (std::string_view bad : {"8", "8G", "89 ", "89  8A", "7F-10", "10-", "0x89", "89,8A"}) {
+        const RecordDecl records[] = {{"t/one", holds, bad}};
+        EXPECT_EXIT(derive(records, {}), stops, "the first bytes of \"t/one\" do not read") << bad;
+    }
+    const RecordDecl no_check[] = {{"t/one", nullptr, "89"}};
+    EXPECT_EXIT(derive(no_check, {}), stops, "the type \"t/one\" has first bytes but no check");
+    const RecordDecl other_set[] = {{"t/one", holds, "89"}, {"t/two"}, {"t/three", holds, "89 8A"}};
+    EXPECT_EXIT(derive(other_set, {}), stops, "the types \"t/one\" and \"t/three\" share a check but not");
+    const RecordDecl set_then_none[] = {{"t/one", holds, "89"}, {"t/two", holds}};
+    EXPECT_EXIT(derive(set_then_none, {}), stops, "the types \"t/one\" and \"t/two\" share a check");
+    const RecordDecl none_then_set[] = {{"t/one", holds}, {"t/two", holds, "89"}};
+    EXPECT_EXIT(derive(none_then_set, {}), stops, "the types \"t/one\" and \"t/two\" share a check");
 }

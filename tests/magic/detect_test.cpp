@@ -8,9 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "checks/checks.h"
 #include "database/database.h"
-#include "checks/first_bytes.h"
 #include "mime_magic/mime_magic.h"
 #include "support.h"
 
@@ -125,33 +123,4 @@ TEST(DetectFromBytes, ZeroTailShortcutsKeepEveryAnswer) {
         std::string_view without = detect_in_buffer(buf.data(), buf.size(), len, false);
         ASSERT_EQ(with_tail, without) << "round " << round;
     }
-}
-
-// The first-byte sets the walk uses to pass checks over, read off the checks'
-// text at build time: each form of test at byte 0, and checks that may hold
-// whatever their first byte.
-TEST(FirstBytes, SetsReadOffTheChecks) {
-    using namespace mime_magic;
-    auto set_of = [](bool (*check)(const Probe&)) {
-        std::vector<int> out;
-        if (const FirstBytes* fb = first_bytes_of(check))
-            for (int v = 0; v < 256; ++v)
-                if (fb->allows(uint8_t(v))) out.push_back(v);
-        return out;
-    };
-    EXPECT_EQ(set_of(checks::check_image_png), std::vector<int>({0x89}));
-    EXPECT_EQ(set_of(checks::check_text_x_php), std::vector<int>({'#', '<'}));  // a || of two
-    EXPECT_EQ(set_of(checks::check_application_x_bat), std::vector<int>({'@', 'R', 'r'}));  // any case
-    // byte_mask(b, 0, 0x0F, 0x08): the 16 values with low nibble 8.
-    std::vector<int> low8;
-    for (int v = 0x08; v < 256; v += 0x10) low8.push_back(v);
-    EXPECT_EQ(set_of(checks::check_image_vnd_dgn_version_7), low8);
-    // (at 1 && (at 0 || ...)) || (at 1 && byte_mask 0): 22..28 and 50..5F.
-    std::vector<int> zstd = {0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28};
-    for (int v = 0x50; v <= 0x5F; ++v) zstd.push_back(v);
-    EXPECT_EQ(set_of(checks::check_application_zstd), zstd);
-    // A pattern, a test at another offset, or several statements: any byte.
-    EXPECT_EQ(first_bytes_of(checks::check_text_x_matlab), nullptr);
-    EXPECT_EQ(first_bytes_of(checks::check_message_rfc822), nullptr);
-    EXPECT_EQ(first_bytes_of(checks::check_video_x_ms_wmv), nullptr);
 }

@@ -1,47 +1,111 @@
-// The MIME type database: one constant record per type, in walk order.
+// The MIME type database. It is declared by name: the records in walk order,
+// each parent's child list and the priority types. The numeric form the walk
+// reads (walk positions, child arrays, the first-byte sets of the checks) is
+// derived from that declaration once, at first use, and a declaration that
+// does not hold together stops the process there.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
+#include "checks/first_bytes.h"
 #include "vocabulary/vocab.h"
 
 namespace mime_magic {
 
-using CheckFn = bool (*)(const Probe&);
-
 inline constexpr size_t kRecordCount = 1710;
+inline constexpr size_t kPriorityCount = 6;
+
+// One record as declared: its MIME string, its own check (none: it never
+// matches by itself) and, for a check, the first bytes the check can hold
+// for, as hex bytes and ranges separated by spaces ("89", "00-1F 7F"; empty:
+// any first byte). Every record sharing a check declares the same set.
+struct RecordDecl {
+    std::string_view mime;
+    CheckFn check = nullptr;
+    std::string_view first_bytes = {};
+};
+
+// A parent's children as declared, in the order the walk searches them.
+struct ChildListDecl {
+    std::string_view parent;
+    std::initializer_list<std::string_view> children;
+};
+
+struct DatabaseDecl {
+    std::span<const RecordDecl> records;  // in walk order
+    std::span<const ChildListDecl> child_lists;
+    std::span<const std::string_view> priority;  // tried before the full walk, in order
+    size_t record_count;                         // how many records there must be
+};
+
+// The database as declared by name.
+DatabaseDecl declared_database();
 
 // One MIME type: its string, its own content check (none: never matches by
 // itself) and its child types, which the walk searches before its own match.
 struct MimeChecker {
     std::string_view mime;
     CheckFn own_check;
-    uint16_t first_child;  // index into kChildLinks
-    uint16_t child_count;
+    std::span<const uint16_t> children;  // walk positions
+    const FirstBytes* first_bytes;       // what the check can hold for (nullptr: any first byte)
 
     bool check(const Probe& b) const { return own_check != nullptr && own_check(b); }
     std::string_view mime_type() const { return mime; }
-    bool has_child_checkers() const { return child_count != 0; }
-    std::span<const uint16_t> child_checkers() const;  // walk positions
+    bool has_child_checkers() const { return !children.empty(); }
+    std::span<const uint16_t> child_checkers() const { return children; }
 };
 
-// Every record, in walk order.
-extern const MimeChecker ALL_MIME_CHECKERS[kRecordCount];
-// The child lists of all parents, concatenated; entries are walk positions.
-extern const uint16_t kChildLinks[];
+// The numeric form of a declaration. The records point into `child_links`
+// and `first_bytes`, so it moves but is never copied.
+struct Database {
+    std::vector<MimeChecker> records;      // in walk order
+    std::vector<uint16_t> child_links;     // the child lists, concatenated
+    std::vector<uint16_t> priority;        // walk positions
+    std::vector<FirstBytes> first_bytes;   // one per check with a declared set
 
-// The walk positions of the types tried before the full walk, in order:
-// "image/png", "image/gif", "image/jpeg", "application/zip",
-// "application/pdf", "application/x-dosexec".
-inline constexpr uint16_t PRIORITY_MIME_CHECKERS[6] = {370, 278, 281, 389, 9, 1193};
+    Database() = default;
+    Database(Database&&) = default;
+    Database& operator=(Database&&) = default;
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+};
 
-inline std::span<const uint16_t> MimeChecker::child_checkers() const {
-    return {kChildLinks + first_child, child_count};
-}
+// Resolves every name of `decl`. A name that names no record, a MIME string
+// declared twice, two child lists for one parent, child links that form a
+// cycle, a record count other than the declared one, a first-byte set that
+// does not read, a set on a record without a check, or two sets for one
+// check are broken invariants: the process stops with status 101 and a
+// message naming the culprit.
+Database derive_database(const DatabaseDecl& decl);
+
+// The declared database, derived at first use.
+const Database& database();
+
+// Every record in walk order, and the walk positions of the types tried
+// before the full walk ("image/png", "image/gif", "image/jpeg",
+// "application/zip", "application/pdf", "application/x-dosexec"). Views of
+// the derived database that hold nothing themselves, so they can be named
+// anywhere, even before the database is derived.
+struct AllMimeCheckers {
+    const MimeChecker& operator[](size_t i) const { return database().records[i]; }
+    const MimeChecker* begin() const { return database().records.data(); }
+    const MimeChecker* end() const { return begin() + kRecordCount; }
+    static constexpr size_t size() { return kRecordCount; }
+};
+struct PriorityMimeCheckers {
+    uint16_t operator[](size_t k) const { return database().priority[k]; }
+    const uint16_t* begin() const { return database().priority.data(); }
+    const uint16_t* end() const { return begin() + kPriorityCount; }
+    static constexpr size_t size() { return kPriorityCount; }
+};
+inline constexpr AllMimeCheckers ALL_MIME_CHECKERS{};
+inline constexpr PriorityMimeCheckers PRIORITY_MIME_CHECKERS{};
 
 // The first match of the checker's subtree in post-order: each child's subtree
 // in array order, then the checker itself.

@@ -7,16 +7,9 @@
 #include <vector>
 
 #include "database/database.h"
-#include "checks/first_bytes.h"
 #include "mime_magic/mime_magic.h"
 
 namespace mime_magic {
-
-const FirstBytes* first_bytes_of(bool (*check)(const Probe&)) {
-    for (size_t i = 0; i < kFirstBytesCount; ++i)
-        if (kFirstBytes[i].check == check) return &kFirstBytes[i];
-    return nullptr;
-}
 
 std::optional<std::string_view> match_checker_tree(const MimeChecker& checker, const Probe& b) {
     const bool own = checker.check(b);
@@ -40,10 +33,10 @@ namespace {
 //   their probe, so searching it again finds none either. (The database's
 //   walk searches every record again as a root of its own after searching
 //   it as a child, and each priority type again in the full walk.)
-// So each check runs at most once per detection; and a check whose text
-// shows it cannot hold for the buffer's first byte (first_bytes.h) is not
-// called at all. The plan is worked out once from the database; nothing
-// about a buffer is kept between detections.
+// So each check runs at most once per detection; and a check whose declared
+// first bytes do not hold the buffer's first byte is not called at all. The
+// plan is worked out once from the database; nothing about a buffer is kept
+// between detections.
 //
 // The steps are compact and laid out in the order they are searched, so
 // that the walk reads a small array from start to end.
@@ -84,10 +77,9 @@ struct LivePlan {
         for (uint16_t c : ALL_MIME_CHECKERS[pos].child_checkers())
             if (auto kid = expand(c, live, searched)) kids.push_back(*kid);
         searched[pos] = true;
-        const CheckFn check = ALL_MIME_CHECKERS[pos].own_check;
-        if (check == nullptr && kids.empty()) return std::nullopt;
-        LiveStep step{check, check ? first_bytes_of(check) : nullptr, pos, uint16_t(kids.size()),
-                      uint32_t(children.size())};
+        const MimeChecker& record = ALL_MIME_CHECKERS[pos];
+        if (record.own_check == nullptr && kids.empty()) return std::nullopt;
+        LiveStep step{record.own_check, record.first_bytes, pos, uint16_t(kids.size()), uint32_t(children.size())};
         children.insert(children.end(), kids.begin(), kids.end());
         return step;
     }
