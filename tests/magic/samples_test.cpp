@@ -81,10 +81,13 @@ std::string quoted(const std::string& s, size_t& i, const std::string& where) {
 
 // One row: MIME type (quoted when it holds a blank), then `@offset` and the
 // piece's bytes as "text" and hex pairs, each optionally `*count`, then the
-// flags `keep=late,first,case,cut`, `len=N` and `answer=MIME`.
-Sample parse_row(const std::string& line, const std::string& where) {
+// flags `keep=late,first,case,cut`, `len=N` and `answer=MIME`. A piece may
+// have alternatives, `| bytes`: the row stands for one sample per alternative.
+std::vector<Sample> parse_row(const std::string& line, const std::string& where) {
     Sample r;
     r.where = where;
+    std::vector<std::pair<size_t, Piece>> alternatives;  // piece index, piece
+    Piece* cur = nullptr;
     size_t i = 0;
     auto skip = [&] { while (i < line.size() && line[i] == ' ') ++i; };
     auto word = [&] {
@@ -102,6 +105,7 @@ Sample parse_row(const std::string& line, const std::string& where) {
         if (line[i] == '@') {
             ++i;
             r.pieces.push_back({size_t(std::stoul(word())), {}});
+            cur = &r.pieces.back();
         } else if (line.compare(i, 5, "keep=") == 0) {
             i += 5;
             std::stringstream list(word());
@@ -114,8 +118,12 @@ Sample parse_row(const std::string& line, const std::string& where) {
             r.len = std::stoul(word());
         } else if (r.pieces.empty()) {
             bad(where, "bytes before the first @offset");
+        } else if (line[i] == '|') {
+            ++i;
+            alternatives.push_back({r.pieces.size() - 1, {r.pieces.back().off, {}}});
+            cur = &alternatives.back().second;
         } else if (line[i] == '"') {
-            Piece& p = r.pieces.back();
+            Piece& p = *cur;
             const std::string text = quoted(line, i, where);
             for (size_t k = 0; k < text.size() && p.letter == std::string::npos; ++k)
                 if (std::isalpha(static_cast<unsigned char>(text[k]))) p.letter = p.bytes.size() + k;
@@ -124,14 +132,20 @@ Sample parse_row(const std::string& line, const std::string& where) {
             const int hi = hex_digit(line[i]), lo = i + 1 < line.size() ? hex_digit(line[i + 1]) : -1;
             if (hi < 0 || lo < 0) bad(where, "not a hex pair: " + line.substr(i));
             i += 2;
-            r.pieces.back().bytes.append(count(), char(hi * 16 + lo));
+            cur->bytes.append(count(), char(hi * 16 + lo));
         }
     }
     for (const std::string& k : r.keep)
         if (k != "late" && k != "first" && k != "case" && k != "cut") bad(where, "unknown keep " + k);
     if (r.pieces.empty()) bad(where, "no pieces");
     if (r.answer.empty()) r.answer = r.mime;
-    return r;
+    std::vector<Sample> out = {r};
+    for (const auto& [k, piece] : alternatives) {
+        out.push_back(r);
+        out.back().pieces[k] = piece;
+        out.back().where += " (alternative " + std::to_string(out.size() - 1) + ")";
+    }
+    return out;
 }
 
 const std::vector<Sample>& samples() {
@@ -145,7 +159,7 @@ const std::vector<Sample>& samples() {
         for (std::string line; std::getline(in, line);) {
             ++n;
             if (line.empty() || line[0] == '#') continue;
-            out.push_back(parse_row(line, "samples.txt:" + std::to_string(n)));
+            for (Sample& s : parse_row(line, "samples.txt:" + std::to_string(n))) out.push_back(std::move(s));
         }
         return out;
     }();
