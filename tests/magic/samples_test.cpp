@@ -222,7 +222,7 @@ TEST(Samples, EveryRecordWithACheckHasARow) {
     EXPECT_EQ(checks, with_row.size());
 }
 
-// Near misses: each piece one byte later, its first byte changed, the case of
+// Near misses: each piece one byte later, its first byte's high bit flipped, the case of
 // its first text letter swapped, its last byte cut. A row whose record is
 // shadowed by an earlier one shows only that; the winner's own row has the
 // near misses.
