@@ -63,6 +63,22 @@ private:
     std::string path_;
 };
 
+inline bool contains(const std::string& haystack, const std::string& needle) {
+    return haystack.find(needle) != std::string::npos;
+}
+
+// The whole content of a file ("" when it cannot be read).
+inline std::string read_file(const std::string& path) {
+    std::string out;
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0) return out;
+    char buf[65536];
+    ssize_t n;
+    while ((n = ::read(fd, buf, sizeof buf)) > 0) out.append(buf, size_t(n));
+    ::close(fd);
+    return out;
+}
+
 // Writes `content` to `path`, creating or truncating the file.
 inline void write_file(const std::string& path, const std::string& content) {
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -144,6 +160,7 @@ struct RunOptions {
     bool close_stdout = false;       // start with descriptor 1 closed
     bool close_stderr = false;       // start with descriptor 2 closed
     bool stdout_reader_gone = false; // stdout is a pipe whose reader has exited
+    bool stderr_reader_gone = false; // the same for stderr
 };
 
 // Runs `argv` (argv[0] is the program path) and collects its output.
@@ -179,6 +196,7 @@ inline RunResult run(const std::vector<std::string>& argv, const RunOptions& opt
     for (auto& a : args) cargv.push_back(a.data());
     cargv.push_back(nullptr);
     if (opt.stdout_reader_gone) ::close(out_pipe[0]);
+    if (opt.stderr_reader_gone) ::close(err_pipe[0]);
     pid_t pid;
     int rc = ::posix_spawn(&pid, cargv[0], &fa, nullptr, cargv.data(), environ);
     posix_spawn_file_actions_destroy(&fa);
@@ -194,7 +212,7 @@ inline RunResult run(const std::vector<std::string>& argv, const RunOptions& opt
         ::close(fd);
     };
     if (!opt.stdout_reader_gone) drain(out_pipe[0], r.out);
-    drain(err_pipe[0], r.err);
+    if (!opt.stderr_reader_gone) drain(err_pipe[0], r.err);
     int st = 0;
     while (::waitpid(pid, &st, 0) < 0 && errno == EINTR) {
     }
