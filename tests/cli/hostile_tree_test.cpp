@@ -20,12 +20,12 @@
 #include <vector>
 
 #include "mime_magic/mime_magic.h"
-#include "e2e_support.h"
+#include "support.h"
 #include "tarvik/assess.h"
 
 namespace {
 
-using e2esupport::contains;
+using testsupport::contains;
 using testsupport::make_dir;
 using testsupport::RunOptions;
 using testsupport::RunResult;
@@ -50,17 +50,6 @@ size_t count(const std::string& haystack, const std::string& needle) {
          at = haystack.find(needle, at + needle.size()))
         ++n;
     return n;
-}
-
-std::string read_all(const std::string& path) {
-    std::string out;
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
-    if (fd < 0) return out;
-    char buf[65536];
-    ssize_t n;
-    while ((n = ::read(fd, buf, sizeof buf)) > 0) out.append(buf, size_t(n));
-    ::close(fd);
-    return out;
 }
 
 // Sets the soft limit of open descriptors for the scope (inherited by the
@@ -423,57 +412,6 @@ TEST(HostileTree, FifoChildrenAreLeftOutWithoutWaiting) {
     EXPECT_EQ(fed.drain(), data);
 }
 
-TEST(HostileTree, DevicesAndOverlongPathsAsThePath) {
-    std::string overlong = "/tmp";
-    while (overlong.size() <= PATH_MAX) overlong += "/x";
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"/dev/null", "/dev/null: unsupported file type"},
-        {"/dev/zero", "/dev/zero: unsupported file type"},
-        {overlong, "path is not readable: " + overlong},
-    };
-    for (const auto& [path, message] : cases) {
-        RunResult r = run_tool({path});
-        EXPECT_EQ(r.status, 1) << message;
-        EXPECT_EQ(r.out, "") << message;
-        EXPECT_EQ(r.err, message + "\nError: " + message + "\n");
-    }
-}
-
-// --- standard streams -------------------------------------------------------
-
-TEST(HostileTree, ClosedStreamsAndAReaderThatLeft) {
-    TempDir t;
-    write_file(t / "a.txt", "hello\n");
-
-    RunOptions no_stdout;
-    no_stdout.close_stdout = true;
-    for (const char* format : {"json", "tree", "debug"}) {
-        RunResult r = run_tool({t.path(), "--format", format}, no_stdout);
-        EXPECT_EQ(r.status, 0) << format;
-        EXPECT_EQ(r.err, "") << format;
-    }
-
-    RunOptions no_stderr;
-    no_stderr.close_stderr = true;
-    RunResult missing = run_tool({t / "missing"}, no_stderr);
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.out, "");
-
-    RunOptions neither;
-    neither.close_stdout = true;
-    neither.close_stderr = true;
-    EXPECT_EQ(run_tool({t.path()}, neither).status, 0);
-    EXPECT_EQ(run_tool({t / "missing"}, neither).status, 1);
-
-    RunOptions gone;
-    gone.stdout_reader_gone = true;
-    for (const char* format : {"json", "tree", "debug"}) {
-        RunResult r = run_tool({t.path(), "--format", format}, gone);
-        EXPECT_EQ(r.status, 101) << format;
-        EXPECT_TRUE(contains(r.err, "failed printing to stdout: ")) << format << ": " << r.err;
-    }
-}
-
 // --- the tree is left as it was ---------------------------------------------
 
 struct EntryState {
@@ -496,7 +434,7 @@ void snapshot(const std::string& path, std::map<std::string, EntryState>& into) 
     EntryState e{st.st_mode,       st.st_ino,      st.st_nlink,     st.st_size,
                  st.st_mtim.tv_sec, st.st_mtim.tv_nsec, st.st_ctim.tv_sec, st.st_ctim.tv_nsec,
                  {}};
-    if (S_ISREG(st.st_mode)) e.content = read_all(path);
+    if (S_ISREG(st.st_mode)) e.content = testsupport::read_file(path);
     if (S_ISLNK(st.st_mode)) {
         char buf[PATH_MAX];
         ssize_t n = ::readlink(path.c_str(), buf, sizeof buf);
