@@ -95,24 +95,12 @@ inline void write_file(const std::string& path, const std::string& content) {
     ::close(fd);
 }
 
-inline void make_dir(const std::string& path) {
-    if (::mkdir(path.c_str(), 0755) != 0 && errno != EEXIST)
-        throw std::runtime_error("cannot mkdir " + path);
-}
-
 // `mkdir -p` for the directories of a relative path below `base`.
 inline void make_dirs(const std::string& base, const std::string& rel) {
-    std::string cur = base;
-    size_t start = 0;
-    while (start < rel.size()) {
-        size_t slash = rel.find('/', start);
-        std::string part = rel.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
-        if (!part.empty()) {
-            cur += "/" + part;
-            make_dir(cur);
-        }
-        if (slash == std::string::npos) break;
-        start = slash + 1;
+    for (size_t at = 0; at <= rel.size(); ++at) {
+        if (at < rel.size() && rel[at] != '/') continue;
+        const std::string dir = base + "/" + rel.substr(0, at);
+        if (::mkdir(dir.c_str(), 0755) != 0 && errno != EEXIST) throw std::runtime_error("cannot mkdir " + dir);
     }
 }
 

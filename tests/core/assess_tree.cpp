@@ -138,65 +138,38 @@ struct BundleCase {
     CompositeClass expected;
 };
 
-CompositeClass bundle(BundleKind k) { return composite::Bundle{k}; }
-const CompositeClass AMBIGUOUS = composite::AmbiguousDirectory{};
-const CompositeClass UNKNOWN = composite::UnknownComposite{};
-
 TEST(ClassifyDirectory, ExtensionsAndProbes) {
-    const std::vector<std::string> plist = {"Contents/Info.plist"};
-    const std::vector<BundleCase> cases = {
-        {"X.app", plist, bundle(BundleKind::App)},
-        {"X.app", {}, AMBIGUOUS},
-        {"X.APP", plist, bundle(BundleKind::App)},
-        {"X.xpc", plist, bundle(BundleKind::Xpc)},
-        {"X.xpc", {}, AMBIGUOUS},
-        {"X.appex", plist, bundle(BundleKind::Appex)},
-        {"X.appex", {}, AMBIGUOUS},
-        {"X.kext", plist, bundle(BundleKind::Kext)},
-        {"X.kext", {}, AMBIGUOUS},
-        {"X.plugin", plist, bundle(BundleKind::Plugin)},
-        {"X.plugin", {}, AMBIGUOUS},
-        {"X.bundle", plist, bundle(BundleKind::Plugin)},
-        {"X.bundle", {}, AMBIGUOUS},
-        {"X.dSYM", plist, bundle(BundleKind::DSym)},
-        {"X.dsym", {}, AMBIGUOUS},
-        {"Plain", plist, AMBIGUOUS},
-        {"Plain", {}, UNKNOWN},
-        {"X.txt", plist, AMBIGUOUS},
-        {"X.txt", {}, UNKNOWN},
-        {".app", plist, AMBIGUOUS},
-        {".app", {}, UNKNOWN},
-        {"X.", plist, AMBIGUOUS},
-        {"X.", {}, UNKNOWN},
-        {"..app", plist, bundle(BundleKind::App)},
-        {"a.b.app", plist, bundle(BundleKind::App)},
-        {"X.app.txt", plist, AMBIGUOUS},
-        // KELVIN SIGN lower-cases to "k".
-        {"X.\xE2\x84\xAA" "ext", plist, bundle(BundleKind::Kext)},
-        // An extension that is not UTF-8 is no extension.
-        {"X.app\xFF", plist, AMBIGUOUS},
-        {"X.app\xFF", {}, UNKNOWN},
-        // The probe counts whatever is there, a directory included.
-        {"X.app", {"Contents/Info.plist/"}, bundle(BundleKind::App)},
-        {"X.framework", plist, bundle(BundleKind::Framework)},
-        {"X.framework", {"Versions/Current/Resources/Info.plist"}, bundle(BundleKind::Framework)},
-        {"X.framework", {"Resources/Info.plist"}, bundle(BundleKind::Framework)},
-        {"X.framework", {"Versions/A/Resources/Info.plist", "Resources->Versions/A/Resources"},
-         bundle(BundleKind::Framework)},
-        {"X.framework", {"Versions/A/Resources/Info.plist", "Versions/Current->A"}, bundle(BundleKind::Framework)},
-        {"X.framework", {"Resources/Other.plist", "Info.plist"}, AMBIGUOUS},
-        {"X.framework", {}, AMBIGUOUS},
-        {"X.app", {"Contents/Info.plist->missing"}, AMBIGUOUS},
+    const std::vector<std::string> P = {"Contents/Info.plist"}, none;
+    const CompositeClass app = composite::Bundle{BundleKind::App}, fw = composite::Bundle{BundleKind::Framework},
+                         plugin = composite::Bundle{BundleKind::Plugin}, kext = composite::Bundle{BundleKind::Kext},
+                         AMB = composite::AmbiguousDirectory{}, UNK = composite::UnknownComposite{};
+    const BundleCase cases[] = {
+        {"X.app", P, app}, {"X.app", none, AMB}, {"X.APP", P, app}, {"..app", P, app}, {"a.b.app", P, app},
+        {"X.xpc", P, composite::Bundle{BundleKind::Xpc}}, {"X.xpc", none, AMB},
+        {"X.appex", P, composite::Bundle{BundleKind::Appex}}, {"X.appex", none, AMB},
+        {"X.kext", P, kext}, {"X.kext", none, AMB}, {"X.plugin", P, plugin}, {"X.plugin", none, AMB},
+        {"X.bundle", P, plugin}, {"X.bundle", none, AMB},
+        {"X.dSYM", P, composite::Bundle{BundleKind::DSym}}, {"X.dsym", none, AMB},
+        {"Plain", P, AMB}, {"Plain", none, UNK}, {"X.txt", P, AMB}, {"X.txt", none, UNK},
+        {".app", P, AMB}, {".app", none, UNK}, {"X.", P, AMB}, {"X.", none, UNK}, {"X.app.txt", P, AMB},
+        {"X.\xE2\x84\xAA" "ext", P, kext},  // KELVIN SIGN lower-cases to "k"
+        {"X.app\xFF", P, AMB}, {"X.app\xFF", none, UNK},  // an extension that is not UTF-8 is none
+        {"X.app", {"Contents/Info.plist/"}, app},  // the probe counts whatever is there
+        {"X.app", {"Contents/Info.plist->missing"}, AMB},
+        {"X.framework", P, fw}, {"X.framework", {"Versions/Current/Resources/Info.plist"}, fw},
+        {"X.framework", {"Resources/Info.plist"}, fw},
+        {"X.framework", {"Versions/A/Resources/Info.plist", "Resources->Versions/A/Resources"}, fw},
+        {"X.framework", {"Versions/A/Resources/Info.plist", "Versions/Current->A"}, fw},
+        {"X.framework", {"Resources/Other.plist", "Info.plist"}, AMB}, {"X.framework", none, AMB},
     };
     for (const BundleCase& c : cases) {
         TempDir t;
         const std::string dir = t / c.name;
-        testsupport::make_dir(dir);
+        make_dirs(t.path(), c.name);
         for (const std::string& e : c.entries) {
-            auto arrow = e.find("->");
-            std::string rel = e.substr(0, arrow);
-            auto slash = rel.rfind('/', rel.size() - 2);
-            if (slash != std::string::npos) make_dirs(dir, rel.substr(0, slash));
+            const auto arrow = e.find("->");
+            const std::string rel = e.substr(0, arrow);
+            make_dirs(dir, rel.substr(0, rel.rfind('/', rel.size() - 2) + 1));
             if (arrow != std::string::npos) {
                 symlink_to(e.substr(arrow + 2), dir + "/" + rel);
             } else if (rel.back() == '/') {
@@ -205,36 +178,27 @@ TEST(ClassifyDirectory, ExtensionsAndProbes) {
                 write_file(dir + "/" + rel, "");
             }
         }
-        EXPECT_EQ(classify_directory(dir), c.expected) << c.name << " with " << c.entries.size() << " entries";
-        // The assessment itself uses the same class.
-        const Artefact a = node_of(assess_target(dir));
-        EXPECT_EQ(a.composite_class(), c.expected) << c.name;
+        // The name is the path's final component, and the assessment uses the same class.
+        for (const char* suffix : {"", "/", "//.//", "/./."})
+            EXPECT_EQ(classify_directory(dir + suffix), c.expected) << c.name << suffix << " " << c.entries.size();
+        EXPECT_EQ(node_of(assess_target(dir)).composite_class(), c.expected) << c.name;
     }
 }
 
-TEST(ClassifyDirectory, FinalComponentOfThePath) {
+TEST(ClassifyDirectory, PathsWithoutAName) {
     TempDir t;
     make_dirs(t.path(), "Foo.app/Contents");
     write_file(t / "Foo.app/Contents/Info.plist", "");
-    for (const char* suffix : {"", "/", "//", "/.", "/./", "/./.", "//.//"}) {
-        EXPECT_EQ(classify_directory(t / "Foo.app" + suffix), bundle(BundleKind::App)) << suffix;
-    }
-    // ".." and a lone "." have no name, so no extension.
-    EXPECT_EQ(classify_directory(t / "Foo.app/Contents/.."), AMBIGUOUS);
+    EXPECT_EQ(classify_directory(t / "Foo.app/Contents/.."), CompositeClass(composite::AmbiguousDirectory{}));
     char old[4096];
     ASSERT_NE(::getcwd(old, sizeof old), nullptr);
     ASSERT_EQ(::chdir((t / "Foo.app").c_str()), 0);
-    CompositeClass dot = classify_directory(".");
-    CompositeClass dot_slash = classify_directory("./");
-    CompositeClass relative = classify_directory("./../Foo.app");
+    const CompositeClass dot = classify_directory("."), dot_slash = classify_directory("./"),
+                         relative = classify_directory("./../Foo.app");
     ASSERT_EQ(::chdir(old), 0);
-    EXPECT_EQ(dot, AMBIGUOUS);
-    EXPECT_EQ(dot_slash, AMBIGUOUS);
-    EXPECT_EQ(relative, bundle(BundleKind::App));
-    struct stat st;
-    if (::stat("/Contents/Info.plist", &st) != 0) {
-        EXPECT_EQ(classify_directory("/"), UNKNOWN);
-    }
+    EXPECT_EQ(dot, CompositeClass(composite::AmbiguousDirectory{}));
+    EXPECT_EQ(dot_slash, CompositeClass(composite::AmbiguousDirectory{}));
+    EXPECT_EQ(relative, CompositeClass(composite::Bundle{BundleKind::App}));
 }
 
 }  // namespace
