@@ -14,6 +14,7 @@
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 extern char** environ;
@@ -158,28 +159,12 @@ inline RunResult run(const std::vector<std::string>& argv, const RunOptions& opt
     posix_spawn_file_actions_t fa;
     posix_spawn_file_actions_init(&fa);
     posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
-    if (opt.close_stdout) {
-        posix_spawn_file_actions_addclose(&fa, 1);
-    } else {
-        posix_spawn_file_actions_adddup2(&fa, out_pipe[1], 1);
-    }
-    if (opt.close_stderr) {
-        posix_spawn_file_actions_addclose(&fa, 2);
-    } else {
-        posix_spawn_file_actions_adddup2(&fa, err_pipe[1], 2);
-    }
-    posix_spawn_file_actions_addclose(&fa, out_pipe[0]);
-    posix_spawn_file_actions_addclose(&fa, err_pipe[0]);
-    posix_spawn_file_actions_addclose(&fa, out_pipe[1]);
-    posix_spawn_file_actions_addclose(&fa, err_pipe[1]);
-    std::string script;
+    for (auto [fd, pipe_end, closed] : {std::tuple{1, out_pipe[1], opt.close_stdout}, {2, err_pipe[1], opt.close_stderr}})
+        closed ? posix_spawn_file_actions_addclose(&fa, fd) : posix_spawn_file_actions_adddup2(&fa, pipe_end, fd);
+    for (int end : {out_pipe[0], err_pipe[0], out_pipe[1], err_pipe[1]}) posix_spawn_file_actions_addclose(&fa, end);
+    // Relative paths stay relative to the directory the program starts in.
+    if (!opt.cwd.empty()) posix_spawn_file_actions_addchdir_np(&fa, opt.cwd.c_str());
     std::vector<std::string> args = argv;
-    if (!opt.cwd.empty()) {
-        // Change directory through a shell so that relative paths stay relative.
-        std::vector<std::string> wrapped = {"/bin/sh", "-c", "cd \"$0\" && exec \"$@\"", opt.cwd};
-        wrapped.insert(wrapped.end(), args.begin(), args.end());
-        args = wrapped;
-    }
     std::vector<char*> cargv;
     for (auto& a : args) cargv.push_back(a.data());
     cargv.push_back(nullptr);

@@ -79,8 +79,7 @@ TEST(ErrorMessage, EveryVariantHasItsText) {
          "Found is inconsistent with Code Directory. Magic number obtained: 000000ff, expected: 0xfade0c02"},
         {make(K::HashArrayOverflow, "", {4294967295u, 2, 3, 32}),
          "HashArray geometry overflow: hashOffset=4294967295, n_special=2, n_code=3, hash_size=32"},
-        {make(K::SuperBlobMagic, "", {255}),
-         "The found magic number (0x000000ff) is not valid for a SuperBlob"},
+        {make(K::SuperBlobMagic, "", {255}), "The found magic number (0x000000ff) is not valid for a SuperBlob"},
         {make(K::SuperBlobTooShort, "", {8}), "SuperBlob length (8) is smaller than its header (12 bytes)"},
         {make(K::SuperBlobCount, "", {3, 20}), "SuperBlob count (3) is inconsistent with length (20)"},
         {make(K::OffsetOverflow, p), "I/O error: offset overflow in file dir/file"},
@@ -109,12 +108,8 @@ TEST(LossyUtf8, MaximalSubpartsAreReplacedOnce) {
     struct {
         std::string in, out;
     } cases[] = {
-        {"", ""},
-        {"plain", "plain"},
-        {"\xC3\xA9", "\xC3\xA9"},
-        {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
-        {"\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD"},
-        {"\xF0\x9F\x98", "\xEF\xBF\xBD"},
+        {"", ""}, {"plain", "plain"}, {"\xC3\xA9", "\xC3\xA9"}, {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
+        {"\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD"}, {"\xF0\x9F\x98", "\xEF\xBF\xBD"},
         {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},  // a surrogate
         {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},                  // overlong
         {"\xF4\x90\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
