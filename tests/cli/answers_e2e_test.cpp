@@ -44,6 +44,9 @@ TEST(Answers, OneCraftedFilePerKind) {
         {"sig.der", hex("30 82 01 0A 06 09") + std::string(60, '\x01'), "CmsBlob", "application/octet-stream", "Magic"},
         // Header magic decides before the trailer probe would.
         {"koly.zip", zip_koly, "Archive(Zip)", "application/zip", "Magic"},
+        {"a.xar", "xar!" + hex("00 1C 00 01") + std::string(60, '\x01'), "Archive(Xar)", "application/vnd.xara", "Magic"},
+        {"a.a", "!<arch>\nfoo.o/          0           0     0     644     4         `\nabcd", "Archive(Ar)",
+         "application/x-archive", "Magic"},
         {"image.dmg", at(5000, 5000 - 512, "koly"), "Archive(DiskImage)", "application/octet-stream", "Magic"},
         {"u.tar", at(1024, 0, "a.txt").replace(257, 8, std::string("ustar\0" "00", 8)), "Archive(OtherArchive)",
          "application/x-tar", "Mime"},

@@ -217,14 +217,15 @@ TEST(HostileTree, SparseFourGibFileIsSizedAndHashedWhole) {
     EXPECT_TRUE(contains(r.out, "\"hash\": \"blake3:7dde7c9fed144013fedbe2b0bbf2d82f004b60b589485851cdec29b27be408d7\""));
 }
 
-// A regular file gone, or turned into a FIFO or a device, between its listing
-// and the reads: no step reads from it, so nothing waiting in a FIFO is taken.
+// A regular file gone, or turned into a FIFO, a device or a directory, between
+// its listing and the reads: no step reads from it, so nothing waiting in a
+// FIFO is taken.
 TEST(HostileTree, EntryGoneOrSwappedIsNeitherReadNorDrained) {
     TempDir t;
     const std::string data = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj\n";
     FedFifo fifo(t / "swapped", data);
     ASSERT_GE(fifo.wr, 0);
-    for (const std::string& p : {t / "gone", t / "swapped", std::string("/dev/zero")}) {
+    for (const std::string& p : {t / "gone", t / "swapped", std::string("/dev/zero"), t.path()}) {
         auto h = tarvik::hash_file(p);
         ASSERT_TRUE(std::holds_alternative<tarvik::AssessError>(h)) << p;
         EXPECT_EQ(std::get<tarvik::AssessError>(h).kind, tarvik::AssessErrorKind::PathNotReadable);
