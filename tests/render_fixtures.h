@@ -9,31 +9,22 @@
 
 namespace fixtures {
 
-inline constexpr const char* kEmptyHash =
-    "blake3:af1349b9f5f9a1a6a0404dea36dcc9499bcb25c9adc112b7cc9a93cae41f3262";
-
-// A regular file as the assessment reports it when the detector gave no answer.
-inline tarvik::Artefact empty_file(const std::string& path) {
-    tarvik::Artefact a;
-    a.path = path;
-    a.hash = kEmptyHash;
-    a.size = 0;
-    a.class_ = tarvik::AtomicClass{tarvik::atomic::OtherBinary{}};
-    a.full_mime_type = "application/octet-stream";
-    a.classification_source = tarvik::ClassificationSource::Mime;
-    a.notes = {"mime_magic failed to read " + path + "; defaulting to application/octet-stream"};
-    return a;
-}
-
 inline tarvik::Artefact file(const std::string& path, uint64_t size, tarvik::AtomicClass cls,
                              tarvik::ClassificationSource src = tarvik::ClassificationSource::Magic) {
     tarvik::Artefact a;
     a.path = path;
-    a.hash = kEmptyHash;
+    a.hash = "blake3:af1349b9f5f9a1a6a0404dea36dcc9499bcb25c9adc112b7cc9a93cae41f3262";
     a.size = size;
     a.class_ = std::move(cls);
     a.full_mime_type = "application/octet-stream";
     a.classification_source = src;
+    return a;
+}
+
+// A regular file as the assessment reports it when the detector gave no answer.
+inline tarvik::Artefact empty_file(const std::string& path) {
+    tarvik::Artefact a = file(path, 0, tarvik::atomic::OtherBinary{}, tarvik::ClassificationSource::Mime);
+    a.notes = {"mime_magic failed to read " + path + "; defaulting to application/octet-stream"};
     return a;
 }
 
@@ -48,10 +39,8 @@ inline tarvik::Artefact directory(const std::string& path, tarvik::CompositeClas
     return a;
 }
 
-inline tarvik::Artefact plain_directory(const std::string& path,
-                                        std::vector<tarvik::Artefact> children = {}) {
-    return directory(path, tarvik::CompositeClass{tarvik::composite::UnknownComposite{}},
-                     std::move(children));
+inline tarvik::Artefact plain_directory(const std::string& path, std::vector<tarvik::Artefact> children = {}) {
+    return directory(path, tarvik::composite::UnknownComposite{}, std::move(children));
 }
 
 inline tarvik::AtomicClass macho64le() {

@@ -37,7 +37,7 @@ TEST(CommandLine, HelpGoesToStandardOutput) {
 
 TEST(CommandLine, ErrorsGiveStatusTwoAndTheWholeReport) {
     const std::string p = "/";
-    // The arguments, and the library's message ("": any message).
+    // The arguments, and the command-line library's message.
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{}, "PATH is required"},
         {{""}, "PATH: a value is required but none was supplied"},
@@ -51,14 +51,14 @@ TEST(CommandLine, ErrorsGiveStatusTwoAndTheWholeReport) {
          "--format: invalid value 'JSON' for '--format <FORMAT>' [possible values: json, tree, debug]"},
         {{p, "--format=js\xFF"},
          "--format: invalid value 'js\xEF\xBF\xBD' for '--format <FORMAT>' [possible values: json, tree, debug]"},
-        {{p, "--format", " tree"}, ""},
-        {{p, "--format", "Debug"}, ""},
+        {{p, "--format", " tree"}, "--format: invalid value ' tree' for '--format <FORMAT>' [possible values: json, tree, debug]"},
+        {{p, "--format=Debug"}, "--format: invalid value 'Debug' for '--format <FORMAT>' [possible values: json, tree, debug]"},
         {{p, "--format", "json", "--format", "json"}, "--format: At Most 1 required but received 2"},
-        {{p, "--format=tree", "--format", "debug"}, ""},
+        {{p, "--format=tree", "--format", "debug"}, "--format: At Most 1 required but received 2"},
         {{p, "-V"}, "The following argument was not expected: -V"},
-        {{p, "--version"}, ""},
-        {{"--version"}, ""},
-        {{p, "-f", "json"}, ""},
+        {{p, "--version"}, "The following argument was not expected: --version"},
+        {{"--version"}, "PATH is required"},
+        {{p, "-f", "json"}, "The following arguments were not expected: json -f"},
     };
     for (const auto& [args, message] : cases) {
         std::string what;
@@ -66,12 +66,7 @@ TEST(CommandLine, ErrorsGiveStatusTwoAndTheWholeReport) {
         const auto r = run_cli(args);
         EXPECT_EQ(r.status, 2) << what;
         EXPECT_EQ(r.out, "") << what;
-        if (!message.empty()) {
-            EXPECT_EQ(r.err, "error: " + message + kUsageTail) << what;
-        } else {
-            EXPECT_EQ(r.err.rfind("error: ", 0), 0u) << what << r.err;
-            EXPECT_TRUE(r.err.ends_with(kUsageTail)) << what << r.err;
-        }
+        EXPECT_EQ(r.err, "error: " + message + kUsageTail) << what;
     }
 }
 

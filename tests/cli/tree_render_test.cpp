@@ -57,18 +57,13 @@ TEST(TreeRender, NamesFromPaths) {
 
 TEST(HumanSize, Table) {
     const std::pair<uint64_t, const char*> cases[] = {
-        {0, "0 B"},
-        {1023, "1023 B"},
-        {1024, "1.0 KB"},
+        {0, "0 B"}, {1023, "1023 B"}, {1024, "1.0 KB"}, {1048575, "1024.0 KB"}, {1048576, "1.0 MB"},
         {1075, "1.0 KB"},  // 1.0498..., just below the half
         {1076, "1.1 KB"},  // 1.0507..., just above it
         {1280, "1.2 KB"},  // 1.25, a tie: to the even digit
         {1792, "1.8 KB"},  // 1.75, a tie: to the even digit
         {10189, "10.0 KB"},  // 9.9501... rounds up across a decade
-        {1048575, "1024.0 KB"},
-        {1048576, "1.0 MB"},
-        {1073741823, "1024.0 MB"},
-        {1073741824, "1.0 GB"},
+        {1073741823, "1024.0 MB"}, {1073741824, "1.0 GB"},
         {(uint64_t(1) << 53) + 1, "8388608.0 GB"},  // converted to binary64 first
         {18446744073709551615ull, "17179869184.0 GB"},
     };
