@@ -164,21 +164,5 @@ TEST(ClassifyDirectory, ExtensionsAndProbes) {
     }
 }
 
-TEST(ClassifyDirectory, PathsWithoutAName) {
-    TempDir t;
-    make_dirs(t.path(), "Foo.app/Contents");
-    write_file(t / "Foo.app/Contents/Info.plist", "");
-    EXPECT_EQ(classify_directory(t / "Foo.app/Contents/.."), CompositeClass(composite::AmbiguousDirectory{}));
-    char old[4096];
-    ASSERT_NE(::getcwd(old, sizeof old), nullptr);
-    ASSERT_EQ(::chdir((t / "Foo.app").c_str()), 0);
-    const CompositeClass dot = classify_directory("."), dot_slash = classify_directory("./"),
-                         relative = classify_directory("./../Foo.app");
-    ASSERT_EQ(::chdir(old), 0);
-    EXPECT_EQ(dot, CompositeClass(composite::AmbiguousDirectory{}));
-    EXPECT_EQ(dot_slash, CompositeClass(composite::AmbiguousDirectory{}));
-    EXPECT_EQ(relative, CompositeClass(composite::Bundle{BundleKind::App}));
-}
-
 }  // namespace
 }  // namespace tarvik

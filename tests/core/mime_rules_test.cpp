@@ -64,16 +64,10 @@ TEST(MimeRules, SplitCutsAtTheFirstSemicolonAndTrimsTheEssence) {
     struct {
         std::string mime, top, sub;
     } const cases[] = {
-        {"text/html", "text", "html"},
-        {"text/html; charset=utf-8", "text", "html"},
-        {" \t text/html \r\n", "text", "html"},
+        {"text/html", "text", "html"}, {"text/html; charset=utf-8", "text", "html"},
+        {" \t text/html \r\n", "text", "html"}, {"application/", "application", ""}, {"/", "", ""},
         {"application/x-rar-compressed;version=4", "application", "x-rar-compressed"},
-        {"application/", "application", ""},
-        {"a/b/c", "a", "b/c"},
-        {"a/b;c/d", "a", "b"},
-        {"text/ html", "text", " html"},
-        {"text /html", "text ", "html"},
-        {"/", "", ""},
+        {"a/b/c", "a", "b/c"}, {"a/b;c/d", "a", "b"}, {"text/ html", "text", " html"}, {"text /html", "text ", "html"},
         // Every White_Space character at both ends
         {"\x0B\x0C\xC2\x85top/sub\xC2\x85\xC2\xA0", "top", "sub"},
         {"\xE1\x9A\x80\xE2\x80\x80\xE2\x80\x8A" "a/b" "\xE2\x80\x85\xE2\x80\xA8\xE2\x80\xA9", "a", "b"},
