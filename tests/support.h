@@ -11,7 +11,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <initializer_list>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <tuple>
@@ -51,30 +53,15 @@ inline bool contains(const std::string& haystack, const std::string& needle) {
 
 // The whole content of a file ("" when it cannot be read).
 inline std::string read_file(const std::string& path) {
-    std::string out;
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
-    if (fd < 0) return out;
-    char buf[65536];
-    ssize_t n;
-    while ((n = ::read(fd, buf, sizeof buf)) > 0) out.append(buf, size_t(n));
-    ::close(fd);
-    return out;
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // Writes `content` to `path`, creating or truncating the file.
 inline void write_file(const std::string& path, const std::string& content) {
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) throw std::runtime_error("cannot create " + path + ": " + std::strerror(errno));
-    size_t off = 0;
-    while (off < content.size()) {
-        ssize_t w = ::write(fd, content.data() + off, content.size() - off);
-        if (w < 0) {
-            ::close(fd);
-            throw std::runtime_error("cannot write " + path);
-        }
-        off += size_t(w);
-    }
-    ::close(fd);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out.write(content.data(), std::streamsize(content.size())).flush())
+        throw std::runtime_error("cannot write " + path + ": " + std::strerror(errno));
 }
 
 // `mkdir -p` for the directories of a relative path below `base`.
