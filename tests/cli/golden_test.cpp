@@ -1,5 +1,5 @@
-// The three forms of one application bundle, byte for byte, against the texts
-// kept under tests/golden/. Each directory of the bundle holds one reported
+// The three forms of one application bundle, byte for byte, against golden
+// texts kept beside the tests. Each directory of the bundle holds one reported
 // entry, since the report lists entries in the order the directory gives them
 // and that order differs between file systems. The bundle's Info.plist is a
 // link to a file outside the bundle: the probe counts it, the report leaves
