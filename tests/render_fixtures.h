@@ -9,31 +9,22 @@
 
 namespace fixtures {
 
-inline constexpr const char* kEmptyHash =
-    "blake3:af1349b9f5f9a1a6a0404dea36dcc9499bcb25c9adc112b7cc9a93cae41f3262";
-
-// A regular file as the assessment reports it when the detector gave no answer.
-inline tarvik::Artefact empty_file(const std::string& path) {
-    tarvik::Artefact a;
-    a.path = path;
-    a.hash = kEmptyHash;
-    a.size = 0;
-    a.class_ = tarvik::AtomicClass{tarvik::atomic::OtherBinary{}};
-    a.full_mime_type = "application/octet-stream";
-    a.classification_source = tarvik::ClassificationSource::Mime;
-    a.notes = {"mime_magic failed to read " + path + "; defaulting to application/octet-stream"};
-    return a;
-}
-
 inline tarvik::Artefact file(const std::string& path, uint64_t size, tarvik::AtomicClass cls,
                              tarvik::ClassificationSource src = tarvik::ClassificationSource::Magic) {
     tarvik::Artefact a;
     a.path = path;
-    a.hash = kEmptyHash;
+    a.hash = "blake3:af1349b9f5f9a1a6a0404dea36dcc9499bcb25c9adc112b7cc9a93cae41f3262";
     a.size = size;
     a.class_ = std::move(cls);
     a.full_mime_type = "application/octet-stream";
     a.classification_source = src;
+    return a;
+}
+
+// A regular file as the assessment reports it when the detector gave no answer.
+inline tarvik::Artefact empty_file(const std::string& path) {
+    tarvik::Artefact a = file(path, 0, tarvik::atomic::OtherBinary{}, tarvik::ClassificationSource::Mime);
+    a.notes = {"mime_magic failed to read " + path + "; defaulting to application/octet-stream"};
     return a;
 }
 
@@ -48,80 +39,13 @@ inline tarvik::Artefact directory(const std::string& path, tarvik::CompositeClas
     return a;
 }
 
-inline tarvik::Artefact plain_directory(const std::string& path,
-                                        std::vector<tarvik::Artefact> children = {}) {
-    return directory(path, tarvik::CompositeClass{tarvik::composite::UnknownComposite{}},
-                     std::move(children));
+inline tarvik::Artefact plain_directory(const std::string& path, std::vector<tarvik::Artefact> children = {}) {
+    return directory(path, tarvik::composite::UnknownComposite{}, std::move(children));
 }
 
 inline tarvik::AtomicClass macho64le() {
     return tarvik::atomic::StandaloneMacho{tarvik::ArchWord::Bits64, tarvik::Endianness::Little,
                                            tarvik::MachoKind::UnknownKind};
 }
-
-// The directory "dir" holding the empty file "dir/empty.bin", as the JSON
-// form and the structural dump write it (without the final line feed that
-// the tool adds).
-inline constexpr const char* kDirWithEmptyFileJson = R"({
-  "Composite": {
-    "path": "dir",
-    "hash": "",
-    "size": 0,
-    "class": "UnknownComposite",
-    "full_mime_type": "inode/directory",
-    "classification_source": "Structure",
-    "subclass": null,
-    "applies": [],
-    "notes": [],
-    "children": [
-      {
-        "Atomic": {
-          "path": "dir/empty.bin",
-          "hash": "blake3:af1349b9f5f9a1a6a0404dea36dcc9499bcb25c9adc112b7cc9a93cae41f3262",
-          "size": 0,
-          "class": "OtherBinary",
-          "full_mime_type": "application/octet-stream",
-          "classification_source": "Mime",
-          "subclass": null,
-          "applies": [],
-          "notes": [
-            "mime_magic failed to read dir/empty.bin; defaulting to application/octet-stream"
-          ]
-        }
-      }
-    ]
-  }
-})";
-
-inline constexpr const char* kDirWithEmptyFileDump = R"(Composite {
-    path: "dir",
-    hash: "",
-    size: 0,
-    class: UnknownComposite,
-    full_mime_type: Some(
-        "inode/directory",
-    ),
-    classification_source: Structure,
-    subclass: None,
-    applies: [],
-    notes: [],
-    children: [
-        Atomic {
-            path: "dir/empty.bin",
-            hash: "blake3:af1349b9f5f9a1a6a0404dea36dcc9499bcb25c9adc112b7cc9a93cae41f3262",
-            size: 0,
-            class: OtherBinary,
-            full_mime_type: Some(
-                "application/octet-stream",
-            ),
-            classification_source: Mime,
-            subclass: None,
-            applies: [],
-            notes: [
-                "mime_magic failed to read dir/empty.bin; defaulting to application/octet-stream",
-            ],
-        },
-    ],
-})";
 
 }  // namespace fixtures

@@ -11,9 +11,12 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <initializer_list>
+#include <iterator>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 extern char** environ;
@@ -21,7 +24,7 @@ extern char** environ;
 namespace testsupport {
 
 // A fresh directory under $TMPDIR (or /tmp), removed with all its content at
-// the end of the scope (permissions are restored first so nothing is left).
+// the end of the scope, however deep.
 class TempDir {
 public:
     TempDir() {
@@ -32,71 +35,41 @@ public:
         if (!::mkdtemp(buf.data())) throw std::runtime_error("mkdtemp failed");
         path_ = buf.data();
     }
-    ~TempDir() { remove_tree(path_); }
+    // Permissions are restored first, so that nothing is left behind.
+    ~TempDir() { (void)!std::system(("chmod -R u+rwX '" + path_ + "' 2>/dev/null; rm -rf '" + path_ + "'").c_str()); }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
     const std::string& path() const { return path_; }
     std::string operator/(const std::string& rel) const { return path_ + "/" + rel; }
 
-    static void remove_tree(const std::string& p) {
-        struct stat st;
-        if (::lstat(p.c_str(), &st) != 0) return;
-        if (S_ISDIR(st.st_mode)) {
-            ::chmod(p.c_str(), 0700);
-            if (DIR* d = ::opendir(p.c_str())) {
-                std::vector<std::string> names;
-                while (dirent* e = ::readdir(d)) {
-                    std::string n = e->d_name;
-                    if (n != "." && n != "..") names.push_back(n);
-                }
-                ::closedir(d);
-                for (auto& n : names) remove_tree(p + "/" + n);
-            }
-            ::rmdir(p.c_str());
-        } else {
-            ::unlink(p.c_str());
-        }
-    }
-
 private:
     std::string path_;
 };
 
-// Writes `content` to `path`, creating or truncating the file.
-inline void write_file(const std::string& path, const std::string& content) {
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) throw std::runtime_error("cannot create " + path + ": " + std::strerror(errno));
-    size_t off = 0;
-    while (off < content.size()) {
-        ssize_t w = ::write(fd, content.data() + off, content.size() - off);
-        if (w < 0) {
-            ::close(fd);
-            throw std::runtime_error("cannot write " + path);
-        }
-        off += size_t(w);
-    }
-    ::close(fd);
+inline bool contains(const std::string& haystack, const std::string& needle) {
+    return haystack.find(needle) != std::string::npos;
 }
 
-inline void make_dir(const std::string& path) {
-    if (::mkdir(path.c_str(), 0755) != 0 && errno != EEXIST)
-        throw std::runtime_error("cannot mkdir " + path);
+// The whole content of a file ("" when it cannot be read).
+inline std::string read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Writes `content` to `path`, creating or truncating the file.
+inline void write_file(const std::string& path, const std::string& content) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out.write(content.data(), std::streamsize(content.size())).flush())
+        throw std::runtime_error("cannot write " + path + ": " + std::strerror(errno));
 }
 
 // `mkdir -p` for the directories of a relative path below `base`.
 inline void make_dirs(const std::string& base, const std::string& rel) {
-    std::string cur = base;
-    size_t start = 0;
-    while (start < rel.size()) {
-        size_t slash = rel.find('/', start);
-        std::string part = rel.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
-        if (!part.empty()) {
-            cur += "/" + part;
-            make_dir(cur);
-        }
-        if (slash == std::string::npos) break;
-        start = slash + 1;
+    for (size_t at = 0; at <= rel.size(); ++at) {
+        if (at < rel.size() && rel[at] != '/') continue;
+        const std::string dir = base + "/" + rel.substr(0, at);
+        if (::mkdir(dir.c_str(), 0755) != 0 && errno != EEXIST) throw std::runtime_error("cannot mkdir " + dir);
     }
 }
 
@@ -144,6 +117,7 @@ struct RunOptions {
     bool close_stdout = false;       // start with descriptor 1 closed
     bool close_stderr = false;       // start with descriptor 2 closed
     bool stdout_reader_gone = false; // stdout is a pipe whose reader has exited
+    bool stderr_reader_gone = false; // the same for stderr
 };
 
 // Runs `argv` (argv[0] is the program path) and collects its output.
@@ -153,32 +127,17 @@ inline RunResult run(const std::vector<std::string>& argv, const RunOptions& opt
     posix_spawn_file_actions_t fa;
     posix_spawn_file_actions_init(&fa);
     posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
-    if (opt.close_stdout) {
-        posix_spawn_file_actions_addclose(&fa, 1);
-    } else {
-        posix_spawn_file_actions_adddup2(&fa, out_pipe[1], 1);
-    }
-    if (opt.close_stderr) {
-        posix_spawn_file_actions_addclose(&fa, 2);
-    } else {
-        posix_spawn_file_actions_adddup2(&fa, err_pipe[1], 2);
-    }
-    posix_spawn_file_actions_addclose(&fa, out_pipe[0]);
-    posix_spawn_file_actions_addclose(&fa, err_pipe[0]);
-    posix_spawn_file_actions_addclose(&fa, out_pipe[1]);
-    posix_spawn_file_actions_addclose(&fa, err_pipe[1]);
-    std::string script;
+    for (auto [fd, pipe_end, closed] : {std::tuple{1, out_pipe[1], opt.close_stdout}, {2, err_pipe[1], opt.close_stderr}})
+        closed ? posix_spawn_file_actions_addclose(&fa, fd) : posix_spawn_file_actions_adddup2(&fa, pipe_end, fd);
+    for (int end : {out_pipe[0], err_pipe[0], out_pipe[1], err_pipe[1]}) posix_spawn_file_actions_addclose(&fa, end);
+    // Relative paths stay relative to the directory the program starts in.
+    if (!opt.cwd.empty()) posix_spawn_file_actions_addchdir_np(&fa, opt.cwd.c_str());
     std::vector<std::string> args = argv;
-    if (!opt.cwd.empty()) {
-        // Change directory through a shell so that relative paths stay relative.
-        std::vector<std::string> wrapped = {"/bin/sh", "-c", "cd \"$0\" && exec \"$@\"", opt.cwd};
-        wrapped.insert(wrapped.end(), args.begin(), args.end());
-        args = wrapped;
-    }
     std::vector<char*> cargv;
     for (auto& a : args) cargv.push_back(a.data());
     cargv.push_back(nullptr);
     if (opt.stdout_reader_gone) ::close(out_pipe[0]);
+    if (opt.stderr_reader_gone) ::close(err_pipe[0]);
     pid_t pid;
     int rc = ::posix_spawn(&pid, cargv[0], &fa, nullptr, cargv.data(), environ);
     posix_spawn_file_actions_destroy(&fa);
@@ -194,7 +153,7 @@ inline RunResult run(const std::vector<std::string>& argv, const RunOptions& opt
         ::close(fd);
     };
     if (!opt.stdout_reader_gone) drain(out_pipe[0], r.out);
-    drain(err_pipe[0], r.err);
+    if (!opt.stderr_reader_gone) drain(err_pipe[0], r.err);
     int st = 0;
     while (::waitpid(pid, &st, 0) < 0 && errno == EINTR) {
     }

@@ -1,4 +1,5 @@
-// The one-line messages of every assessment error and their placeholder forms.
+// The one-line messages of every assessment error and their placeholder forms,
+// and the lossy UTF-8 that shows paths in them.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -31,6 +32,12 @@ TEST(ErrorMessage, EveryVariantHasItsText) {
     AssessError link{};
     link.kind = K::Symlink;
     link.text = "a is a symlink pointing to /b";
+    AssessError io{};
+    io.kind = K::Io;
+    io.os_error = EPIPE;
+    // {:#x} has no leading zeros; {:08x} pads to eight digits and grows past them.
+    AssessError hex = make(K::WrongLoadCommand, "", {0, 0});
+    hex.bytes = {0xab, 0x0c, 0xff, 0x10};
 
     const Case cases[] = {
         {make(K::PathNotFound, p), "path does not exist: dir/file"},
@@ -72,80 +79,37 @@ TEST(ErrorMessage, EveryVariantHasItsText) {
          "Found is inconsistent with Code Directory. Magic number obtained: 000000ff, expected: 0xfade0c02"},
         {make(K::HashArrayOverflow, "", {4294967295u, 2, 3, 32}),
          "HashArray geometry overflow: hashOffset=4294967295, n_special=2, n_code=3, hash_size=32"},
-        {make(K::SuperBlobMagic, "", {255}),
-         "The found magic number (0x000000ff) is not valid for a SuperBlob"},
+        {make(K::SuperBlobMagic, "", {255}), "The found magic number (0x000000ff) is not valid for a SuperBlob"},
         {make(K::SuperBlobTooShort, "", {8}), "SuperBlob length (8) is smaller than its header (12 bytes)"},
         {make(K::SuperBlobCount, "", {3, 20}), "SuperBlob count (3) is inconsistent with length (20)"},
         {make(K::OffsetOverflow, p), "I/O error: offset overflow in file dir/file"},
         {make(K::ByteIntOverflow, "", {9, 8}), "ByteInt: cannot fit 9 bytes into a 8-byte integer"},
         {make(K::CodeDirectoryOffsetOverflow, "", {0x10, 0x123456789}),
          "CodeDirectory offset arithmetic overflowed: cd_offset 0x00000010, cursor 0x123456789"},
+        {io, std::string("I/O error: ") + std::strerror(EPIPE)},
+        {make(K::SliceGeometryOverflow, "a\xFF" "b", {1, UINT64_MAX}),
+         "Slice geometry overflow: offset 1 + size 18446744073709551615 exceeds u64 in \"a\\xFFb\""},
+        {hex, "wrong load command at offset 0: expected 0x0, found bytes [ab, 0c, ff, 10]"},
+        {make(K::CodeDirectoryMagic, "", {0xfade0c02}),
+         "Found is inconsistent with Code Directory. Magic number obtained: fade0c02, expected: 0xfade0c02"},
+        {make(K::SuperBlobMagic, "", {0x1234567890}),
+         "The found magic number (0x1234567890) is not valid for a SuperBlob"},
+        // Paths are shown lossily: one U+FFFD per maximal ill-formed subsequence.
+        {make(K::PathNotFound, "a\xFF" "b"), "path does not exist: a\xEF\xBF\xBD" "b"},
+        {make(K::UnsupportedFileType, "x\xC3"), "x\xEF\xBF\xBD: unsupported file type"},
+        {make(K::MalformedAsset, "\xE2\x82z"), "malformed asset: \xEF\xBF\xBDz"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.error.message(), c.expected) << "kind " << int(c.error.kind);
     }
 }
 
-TEST(ErrorMessage, IoShowsTheSystemDescription) {
-    AssessError e{};
-    e.kind = K::Io;
-    e.os_error = EPIPE;
-    EXPECT_EQ(e.message(), std::string("I/O error: ") + std::strerror(EPIPE));
-}
-
-TEST(ErrorMessage, SliceGeometryShowsTheQuotedPath) {
-    const std::string path = "a\xFF" "b";
-    AssessError e = make(K::SliceGeometryOverflow, path, {1, UINT64_MAX});
-    EXPECT_EQ(e.message(), "Slice geometry overflow: offset 1 + size 18446744073709551615 exceeds u64 in " +
-                               quoted_path(path));
-    if (quoted_path("a") == "\"a\"") {  // once the quoted path form is built
-        EXPECT_EQ(e.message(),
-                  "Slice geometry overflow: offset 1 + size 18446744073709551615 exceeds u64 in \"a\\xFFb\"");
-    }
-}
-
-TEST(ErrorMessage, HexFormsPadAndGrow) {
-    // {:#x} has no leading zeros; {:08x} pads to eight digits and grows past them.
-    AssessError wrong = make(K::WrongLoadCommand, "", {0, 0});
-    wrong.bytes = {0xab, 0x0c, 0xff, 0x10};
-    EXPECT_EQ(wrong.message(), "wrong load command at offset 0: expected 0x0, found bytes [ab, 0c, ff, 10]");
-    EXPECT_EQ(make(K::CodeDirectoryMagic, "", {0xfade0c02}).message(),
-              "Found is inconsistent with Code Directory. Magic number obtained: fade0c02, expected: 0xfade0c02");
-    EXPECT_EQ(make(K::SuperBlobMagic, "", {0x1234567890}).message(),
-              "The found magic number (0x1234567890) is not valid for a SuperBlob");
-}
-
-TEST(ErrorMessage, PathsAreShownLossilyAndUnchanged) {
-    // The byte FF becomes one U+FFFD; a relative path stays as given.
-    EXPECT_EQ(make(K::PathNotFound, "a\xFF" "b").message(), "path does not exist: a\xEF\xBF\xBD" "b");
-    EXPECT_EQ(make(K::PathNotFound, "missing/file").message(), "path does not exist: missing/file");
-    EXPECT_EQ(make(K::UnsupportedFileType, "x\xC3").message(), "x\xEF\xBF\xBD: unsupported file type");
-    // A truncated sequence is one maximal subpart: one replacement for E2 82.
-    EXPECT_EQ(make(K::MalformedAsset, "\xE2\x82z").message(), "malformed asset: \xEF\xBF\xBDz");
-    // The symlink text is shown as it is.
-    AssessError link{};
-    link.kind = K::Symlink;
-    link.text = "No such file or directory (os error 2) in l";
-    EXPECT_EQ(link.message(), "Symlink error: No such file or directory (os error 2) in l");
-}
-
-TEST(ErrorMessage, WithPathKeepsTheBytes) {
-    const std::string raw("n\0m\xFE", 4);
-    AssessError e = AssessError::with_path(K::PathNotReadable, raw);
-    EXPECT_EQ(e.kind, K::PathNotReadable);
-    EXPECT_EQ(e.path, raw);
-}
-
 TEST(LossyUtf8, MaximalSubpartsAreReplacedOnce) {
     struct {
         std::string in, out;
     } cases[] = {
-        {"", ""},
-        {"plain", "plain"},
-        {"\xC3\xA9", "\xC3\xA9"},
-        {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
-        {"\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD"},
-        {"\xF0\x9F\x98", "\xEF\xBF\xBD"},
+        {"", ""}, {"plain", "plain"}, {"\xC3\xA9", "\xC3\xA9"}, {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
+        {"\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD"}, {"\xF0\x9F\x98", "\xEF\xBF\xBD"},
         {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},  // a surrogate
         {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},                  // overlong
         {"\xF4\x90\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
