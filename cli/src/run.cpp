@@ -25,7 +25,7 @@ namespace tarvik::cli {
 
 namespace {
 
-constexpr const char* COMMAND_NAME = "tarvik-cli";
+constexpr const char* kCommandName = "tarvik-cli";
 
 constexpr const char* ABOUT =
     "tarvik-assess tarvik-assess is a command that assesses a file and determines the type of the "
@@ -33,22 +33,22 @@ constexpr const char* ABOUT =
     "tarvik-assess communicates it, otherwise it gives the artefact classification according to "
     "the specifications of the internal manual \"The Mach-O Security Assessment Manual\"";
 
-constexpr const char* PATH_HELP = "path: mandatory argument. The path of the resource to assess";
+constexpr const char* kPathHelp = "path: mandatory argument. The path of the resource to assess";
 constexpr const char* FORMAT_HELP = "Output format";
 
 struct FormatName {
     std::string_view text;
     OutputFormat value;
 };
-constexpr FormatName FORMAT_NAMES[] = {
+constexpr FormatName kFormatNames[] = {
     {"json", OutputFormat::Json}, {"tree", OutputFormat::Tree}, {"debug", OutputFormat::Debug}};
 
 // The name shown in usage and help: the final component of argument 0 when
 // it is valid UTF-8, otherwise the command name.
 std::string display_name(int argc, char** argv) {
-    if (argc < 1 || argv[0] == nullptr) return COMMAND_NAME;
+    if (argc < 1 || argv[0] == nullptr) return kCommandName;
     const auto last = final_component(argv[0]);
-    if (!last || !is_valid_utf8(*last)) return COMMAND_NAME;
+    if (!last || !is_valid_utf8(*last)) return kCommandName;
     return std::string(*last);
 }
 
@@ -97,7 +97,7 @@ std::optional<TarvikAssessArgs> parse_command_line(int argc, char** argv, int& s
 
     std::string path;
     std::string format_text;
-    app.add_option("PATH", path, PATH_HELP)
+    app.add_option("PATH", path, kPathHelp)
         ->type_name("")
         ->required()
         ->expected(1)
@@ -190,7 +190,7 @@ void reopen_standard_descriptors() {
 
 std::optional<OutputFormat> parse_output_format(std::string_view value, std::string* error) {
     if (is_valid_utf8(value)) {
-        for (const auto& f : FORMAT_NAMES)
+        for (const auto& f : kFormatNames)
             if (value == f.text) return f.value;
     }
     if (error) {

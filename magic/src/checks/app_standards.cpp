@@ -4,27 +4,26 @@
 namespace mime_magic::checks {
 
 // XML namespace names searched by the checks below, each exactly as its
-// vocabulary publishes it. They have external linkage so that tests can look
-// at them.
+// vocabulary publishes it.
 namespace std_ns {
-extern const char atom_0_3[] = "http://purl.org/atom/ns#";
-extern const char atom_1_0[] = "http://www.w3.org/2005/Atom";
-extern const char dif[] = "http://gcmd.gsfc.nasa.gov/Aboutus/xml/dif/";
-extern const char dita[] = "http://docs.oasis-open.org/namespace";
-extern const char gml[] = "http://www.opengis.net/gml";
-extern const char gml_3_2[] = "http://www.opengis.net/gml/3.2";
-extern const char gml_3_2_exr[] = "http://www.opengis.net/gml/3.2/exr";
-extern const char gpx_1_1[] = "http://www.topografix.com/GPX/1/1";
-extern const char onix_3_reference[] = "http://ns.editeur.org/onix/3.0/reference";
-extern const char onix_3_short[] = "http://ns.editeur.org/onix/3.0/short";
-extern const char owl[] = "http://www.w3.org/2002/07/owl";
-extern const char rdf_syntax[] = "http://www.w3.org/1999/02/22-rdf-syntax-ns#";
-extern const char rss_1_0[] = "http://purl.org/rss/1.0/";
-extern const char ttml[] = "http://www.w3.org/ns/ttml";
-extern const char xhtml[] = "http://www.w3.org/1999/xhtml";
-extern const char xsl_format[] = "http://www.w3.org/1999/XSL/Format";
-extern const char xslt[] = "http://www.w3.org/1999/XSL/Transform";
-extern const char xspf[] = "http://xspf.org/ns/0/";
+constexpr char kAtom03[] = "http://purl.org/atom/ns#";
+constexpr char kAtom10[] = "http://www.w3.org/2005/Atom";
+constexpr char kDif[] = "http://gcmd.gsfc.nasa.gov/Aboutus/xml/dif/";
+constexpr char kDita[] = "http://docs.oasis-open.org/namespace";
+constexpr char kGml[] = "http://www.opengis.net/gml";
+constexpr char kGml32[] = "http://www.opengis.net/gml/3.2";
+constexpr char kGml32Exr[] = "http://www.opengis.net/gml/3.2/exr";
+constexpr char kGpx11[] = "http://www.topografix.com/GPX/1/1";
+constexpr char kOnix3Reference[] = "http://ns.editeur.org/onix/3.0/reference";
+constexpr char kOnix3Short[] = "http://ns.editeur.org/onix/3.0/short";
+constexpr char kOwl[] = "http://www.w3.org/2002/07/owl";
+constexpr char kRdfSyntax[] = "http://www.w3.org/1999/02/22-rdf-syntax-ns#";
+constexpr char kRss10[] = "http://purl.org/rss/1.0/";
+constexpr char kTtml[] = "http://www.w3.org/ns/ttml";
+constexpr char kXhtml[] = "http://www.w3.org/1999/xhtml";
+constexpr char kXslFormat[] = "http://www.w3.org/1999/XSL/Format";
+constexpr char kXslt[] = "http://www.w3.org/1999/XSL/Transform";
+constexpr char kXspf[] = "http://xspf.org/ns/0/";
 }  // namespace std_ns
 
 using namespace std_ns;
@@ -34,7 +33,7 @@ bool check_application_applefile(const Probe& b) { return at(b, 0, "00 05 16 00"
 
 // "application/atom+xml"
 bool check_application_atom_xml(const Probe& b) {
-    return xml_root(b, "feed", atom_0_3) || xml_root(b, "feed", atom_1_0);
+    return xml_root(b, "feed", kAtom03) || xml_root(b, "feed", kAtom10);
 }
 
 // "application/cbor"
@@ -53,31 +52,31 @@ bool check_application_dash_xml(const Probe& b) { return at(b, 0, "<MPD"); }
 bool check_application_dicom(const Probe& b) { return at(b, 128, "DICM"); }
 
 // "application/dif+xml"
-bool check_application_dif_xml(const Probe& b) { return xml_root(b, "DIF") || xml_root(b, "DIF", dif); }
+bool check_application_dif_xml(const Probe& b) { return xml_root(b, "DIF") || xml_root(b, "DIF", kDif); }
 
 // "application/dita+xml;format=concept"
 bool check_application_dita_xml_format_concept(const Probe& b) {
-    return xml_root(b, "concept") || xml_root(b, "concept", dita);
+    return xml_root(b, "concept") || xml_root(b, "concept", kDita);
 }
 
 // "application/dita+xml;format=map"
 bool check_application_dita_xml_format_map(const Probe& b) {
-    return xml_root(b, "map") || xml_root(b, "map", dita);
+    return xml_root(b, "map") || xml_root(b, "map", kDita);
 }
 
 // "application/dita+xml;format=task"
 bool check_application_dita_xml_format_task(const Probe& b) {
-    return xml_root(b, "task") || xml_root(b, "task", dita);
+    return xml_root(b, "task") || xml_root(b, "task", kDita);
 }
 
 // "application/dita+xml;format=topic"
 bool check_application_dita_xml_format_topic(const Probe& b) {
-    return xml_root(b, "topic") || xml_root(b, "topic", dita);
+    return xml_root(b, "topic") || xml_root(b, "topic", kDita);
 }
 
 // "application/dita+xml;format=val"
 bool check_application_dita_xml_format_val(const Probe& b) {
-    return xml_root(b, "val") || xml_root(b, "val", dita);
+    return xml_root(b, "val") || xml_root(b, "val", kDita);
 }
 
 // "application/epub+zip"
@@ -97,10 +96,10 @@ bool check_application_fits(const Probe& b) {
 // "application/gml+xml". The GML 3.2 names begin with the GML name, so they
 // occur only where it occurs and cannot change the answer: they are not
 // searched (that saves about 10 us on a large text file).
-bool check_application_gml_xml(const Probe& b) { return text(b) && within_any_case(b, 0, 2048, gml); }
+bool check_application_gml_xml(const Probe& b) { return text(b) && within_any_case(b, 0, 2048, kGml); }
 
 // "application/gpx+xml"
-bool check_application_gpx_xml(const Probe& b) { return xml_root(b, "gpx", gpx_1_1); }
+bool check_application_gpx_xml(const Probe& b) { return xml_root(b, "gpx", kGpx11); }
 
 // "application/gzip"
 bool check_application_gzip(const Probe& b) { return at(b, 0, "1F 8B"_hex); }
@@ -201,17 +200,17 @@ bool check_application_onenote_format_onetoc2(const Probe& b) {
 
 // "application/onix-message+xml"
 bool check_application_onix_message_xml(const Probe& b) {
-    return xml_root(b, "ONIXMessage", onix_3_reference) ||
-           xml_root(b, "ONIXmessage", onix_3_short) || xml_root(b, "ONIXMessage");
+    return xml_root(b, "ONIXMessage", kOnix3Reference) ||
+           xml_root(b, "ONIXmessage", kOnix3Short) || xml_root(b, "ONIXMessage");
 }
 
 // "application/onix-message-short+xml"
 bool check_application_onix_message_short_xml(const Probe& b) {
-    return xml_root(b, "ONIXMessage", onix_3_reference) || xml_root(b, "ONIXMessage");
+    return xml_root(b, "ONIXMessage", kOnix3Reference) || xml_root(b, "ONIXMessage");
 }
 
 // "application/owl+xml"
-bool check_application_owl_xml(const Probe& b) { return xml_root(b, "Ontology", owl); }
+bool check_application_owl_xml(const Probe& b) { return xml_root(b, "Ontology", kOwl); }
 
 // "application/pdf"
 bool check_application_pdf(const Probe& b) {
@@ -244,10 +243,10 @@ bool check_application_postscript(const Probe& b) {
 }
 
 // "application/rdf+xml"
-bool check_application_rdf_xml(const Probe& b) { return xml_root(b, "RDF") || xml_root(b, "RDF", rdf_syntax); }
+bool check_application_rdf_xml(const Probe& b) { return xml_root(b, "RDF") || xml_root(b, "RDF", kRdfSyntax); }
 
 // "application/rss+xml"
-bool check_application_rss_xml(const Probe& b) { return xml_root(b, "rss", rss_1_0) || xml_root(b, "rss"); }
+bool check_application_rss_xml(const Probe& b) { return xml_root(b, "rss", kRss10) || xml_root(b, "rss"); }
 
 // "application/rtf"
 bool check_application_rtf(const Probe& b) { return at(b, 0, "7B 5C 72 74 66"_hex); }
@@ -270,7 +269,7 @@ bool check_application_smil_xml(const Probe& b) { return xml_root(b, "smil"); }
 bool check_application_timestamped_data(const Probe& b) { return at(b, 0, "30 80 06 0B 2A 86 48 86 F7"_hex); }
 
 // "application/ttml+xml"
-bool check_application_ttml_xml(const Probe& b) { return xml_root(b, "tt", ttml); }
+bool check_application_ttml_xml(const Probe& b) { return xml_root(b, "tt", kTtml); }
 
 // "application/tzif"
 bool check_application_tzif(const Probe& b) {
@@ -285,7 +284,7 @@ bool check_application_wasm(const Probe& b) { return at(b, 0, "00 61 73 6D"_hex)
 
 // "application/xhtml+xml"
 bool check_application_xhtml_xml(const Probe& b) {
-    return xml_root(b, "html", xhtml) || within(b, 0, 8192, "<html xmlns=");
+    return xml_root(b, "html", kXhtml) || within(b, 0, 8192, "<html xmlns=");
 }
 
 // "application/xml"
@@ -304,13 +303,13 @@ bool check_application_xml(const Probe& b) {
 }
 
 // "application/xslfo+xml"
-bool check_application_xslfo_xml(const Probe& b) { return xml_root(b, "root", xsl_format); }
+bool check_application_xslfo_xml(const Probe& b) { return xml_root(b, "root", kXslFormat); }
 
 // "application/xslt+xml"
-bool check_application_xslt_xml(const Probe& b) { return xml_root(b, "stylesheet", xslt); }
+bool check_application_xslt_xml(const Probe& b) { return xml_root(b, "stylesheet", kXslt); }
 
 // "application/xspf+xml"
-bool check_application_xspf_xml(const Probe& b) { return xml_root(b, "playlist", xspf); }
+bool check_application_xspf_xml(const Probe& b) { return xml_root(b, "playlist", kXspf); }
 
 // "application/zip"
 bool check_application_zip(const Probe& b) {

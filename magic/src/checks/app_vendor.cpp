@@ -5,25 +5,25 @@
 namespace mime_magic::checks {
 
 // XML namespace names searched by the checks below (each within bytes 0..2048,
-// any case, next to the root test). External so that tests can read them.
+// any case, next to the root test).
 namespace vendor_ns {
-extern const char kAdobeXdp[] = "http://ns.adobe.com/xdp/";
-extern const char kAdobeXfdf[] = "http://ns.adobe.com/xfdf/";
-extern const char kAppleKeynote[] = "http://developer.apple.com/namespaces/keynote2";
-extern const char kAppleNumbers[] = "http://developer.apple.com/namespaces/ls";
-extern const char kApplePages[] = "http://developer.apple.com/namespaces/sl";
-extern const char kGarminTcx2[] = "http://www.garmin.com/xmlschemas/TrainingCenterDatabase/v2";
-extern const char kOgcKml22[] = "http://www.opengis.net/kml/2.2";
-extern const char kGoogleKml20[] = "http://earth.google.com/kml/2.0";
-extern const char kGoogleKml21[] = "http://earth.google.com/kml/2.1";
-extern const char kGoogleKml22[] = "http://earth.google.com/kml/2.2";
-extern const char kIptcNar[] = "http://iptc.org/std/nar/2006-10-01/";
-extern const char k3mfCore[] = "http://schemas.microsoft.com/3dmanufacturing/core/2015/02";
-extern const char kOfficeXmlPackage[] = "http://schemas.microsoft.com/office/2006/xmlPackage";
-extern const char kWordMl2003[] = "http://schemas.microsoft.com/office/word/2003/wordml";
-extern const char kOpenOffice2009[] = "http://openoffice.org/2009/office";
-extern const char kSpreadsheetMl2003[] = "urn:schemas-microsoft-com:office:spreadsheet";
-extern const char kOdfOffice[] = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
+constexpr char kAdobeXdp[] = "http://ns.adobe.com/xdp/";
+constexpr char kAdobeXfdf[] = "http://ns.adobe.com/xfdf/";
+constexpr char kAppleKeynote[] = "http://developer.apple.com/namespaces/keynote2";
+constexpr char kAppleNumbers[] = "http://developer.apple.com/namespaces/ls";
+constexpr char kApplePages[] = "http://developer.apple.com/namespaces/sl";
+constexpr char kGarminTcx2[] = "http://www.garmin.com/xmlschemas/TrainingCenterDatabase/v2";
+constexpr char kOgcKml22[] = "http://www.opengis.net/kml/2.2";
+constexpr char kGoogleKml20[] = "http://earth.google.com/kml/2.0";
+constexpr char kGoogleKml21[] = "http://earth.google.com/kml/2.1";
+constexpr char kGoogleKml22[] = "http://earth.google.com/kml/2.2";
+constexpr char kIptcNar[] = "http://iptc.org/std/nar/2006-10-01/";
+constexpr char k3mfCore[] = "http://schemas.microsoft.com/3dmanufacturing/core/2015/02";
+constexpr char kOfficeXmlPackage[] = "http://schemas.microsoft.com/office/2006/xmlPackage";
+constexpr char kWordMl2003[] = "http://schemas.microsoft.com/office/word/2003/wordml";
+constexpr char kOpenOffice2009[] = "http://openoffice.org/2009/office";
+constexpr char kSpreadsheetMl2003[] = "urn:schemas-microsoft-com:office:spreadsheet";
+constexpr char kOdfOffice[] = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
 }  // namespace vendor_ns
 
 namespace ns = vendor_ns;

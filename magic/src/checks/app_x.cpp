@@ -38,7 +38,7 @@ bool pe_machine(const Probe& b, uint8_t m0, uint8_t m1) {
 }  // namespace
 
 // The XML namespace name of FictionBook 2.0 documents.
-extern const char kFictionBookNs[] = "http://www.gribuser.ru/xml/fictionbook/2.0";
+constexpr char kFictionBookNs[] = "http://www.gribuser.ru/xml/fictionbook/2.0";
 
 // "application/x-7z-compressed"
 bool check_application_x_7z_compressed(const Probe& b) { return at(b, 0, "37 7A BC AF 27 1C"_hex); }
@@ -829,7 +829,7 @@ bool check_application_x_x509_key_format_pem(const Probe& b) {
 }
 
 // The XML namespace name of XLIFF 1.2 documents.
-extern const char kXliffNs[] = "urn:oasis:names:tc:xliff:document:1.2";
+constexpr char kXliffNs[] = "urn:oasis:names:tc:xliff:document:1.2";
 
 // "application/x-xliff+xml"
 bool check_application_x_xliff_xml(const Probe& b) { return xml_root(b, "xliff", kXliffNs); }

@@ -4,12 +4,12 @@
 namespace mime_magic::checks {
 
 // The namespace name of SVG documents.
-extern const char SVG_NS[] = "http://www.w3.org/2000/svg";
+constexpr char kSvgNs[] = "http://www.w3.org/2000/svg";
 
 namespace {
 
 // The JPEG 2000 family signature box.
-constexpr auto JP2_SIGNATURE = "00 00 00 0C 6A 50 20 20 0D 0A 87 0A"_hex;
+constexpr auto kJp2Signature = "00 00 00 0C 6A 50 20 20 0D 0A 87 0A"_hex;
 
 // A TIFF header, either byte order, or the big-endian BigTIFF form.
 bool tiff_header(const Probe& b) {
@@ -76,16 +76,16 @@ bool check_image_heif_sequence(const Probe& b) {
 bool check_image_icns(const Probe& b) { return at(b, 0, "icns"); }
 
 // "image/jp2"
-bool check_image_jp2(const Probe& b) { return at(b, 0, JP2_SIGNATURE) && at(b, 20, "jp2 "); }
+bool check_image_jp2(const Probe& b) { return at(b, 0, kJp2Signature) && at(b, 20, "jp2 "); }
 
 // "image/jpeg"
 bool check_image_jpeg(const Probe& b) { return at(b, 0, "FF D8 FF"_hex); }
 
 // "image/jpm"
-bool check_image_jpm(const Probe& b) { return at(b, 0, JP2_SIGNATURE) && at(b, 20, "jpm "); }
+bool check_image_jpm(const Probe& b) { return at(b, 0, kJp2Signature) && at(b, 20, "jpm "); }
 
 // "image/jpx"
-bool check_image_jpx(const Probe& b) { return at(b, 0, JP2_SIGNATURE) && at(b, 20, "jpx "); }
+bool check_image_jpx(const Probe& b) { return at(b, 0, kJp2Signature) && at(b, 20, "jpx "); }
 
 // "image/jxl"
 bool check_image_jxl(const Probe& b) {
@@ -108,8 +108,8 @@ bool check_image_png(const Probe& b) { return at(b, 0, "89 50 4E 47 0D 0A 1A 0A"
 
 // "image/svg+xml"
 bool check_image_svg_xml(const Probe& b) {
-    return xml_root(b, "svg", SVG_NS) ||
-           (within(b, 0, 256, "<svg") && within(b, 5, 256, SVG_NS)) ||
+    return xml_root(b, "svg", kSvgNs) ||
+           (within(b, 0, 256, "<svg") && within(b, 5, 256, kSvgNs)) ||
            at(b, 0, "<svg");
 }
 
@@ -231,7 +231,7 @@ bool check_image_x_jbig2(const Probe& b) { return at(b, 0, "97 4A 42 32 0D 0A 1A
 bool check_image_x_jp2_codestream(const Probe& b) { return at(b, 0, "FF 4F FF 51"_hex); }
 
 // "image/x-jp2-container"
-bool check_image_x_jp2_container(const Probe& b) { return at(b, 0, JP2_SIGNATURE); }
+bool check_image_x_jp2_container(const Probe& b) { return at(b, 0, kJp2Signature); }
 
 // "image/x-niff"
 bool check_image_x_niff(const Probe& b) { return at(b, 0, "IIN1"); }

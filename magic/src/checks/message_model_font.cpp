@@ -7,13 +7,10 @@
 
 namespace mime_magic::checks {
 
-// Namespace names searched by the XML checks (external, so tests can see them).
 // The namespace name of the COLLADA 1.4 schema.
-extern const char kColladaNamespace[];
-const char kColladaNamespace[] = "http://www.collada.org/2005/11/COLLADASchema";
+constexpr char kColladaNamespace[] = "http://www.collada.org/2005/11/COLLADASchema";
 // The namespace name W3C XML Schema defines for schema instances.
-extern const char kXmlSchemaInstanceNamespace[];
-const char kXmlSchemaInstanceNamespace[] = "http://www.w3.org/2001/XMLSchema-instance";
+constexpr char kXmlSchemaInstanceNamespace[] = "http://www.w3.org/2001/XMLSchema-instance";
 
 namespace {
 

@@ -38,7 +38,7 @@ enum Tail : int8_t {
 
 struct PatternDef {
     const char* text;        // what is compiled and matched
-    const char* as_written;  // the pattern as first written, when it differs
+    const char* as_written = nullptr;  // the pattern as first written, when it differs
     int8_t tail;
     // Bytes that every match contains (nullptr: none worth looking for). A
     // span without them cannot match, and a plain search says so quickly.
@@ -185,63 +185,57 @@ bool decide_html_names_or_headings(const uint8_t* s, size_t n, BytePositions* sh
     "[\\x54\\x52\\x55\\x45\\x56\\x49\\x53\\x49\\x4F\\x4E\\x2D\\x58\\x46\\x49\\x4C\\x45\\x2E\\x00]"
 
 const PatternDef kDefs[kPatternCount] = {
-    /* IllustratorPs1 */ {"[\\r\\n]%AI5_FileFormat [1-4][\\r\\n]", nullptr, 0, "%AI5_FileFormat "},
-    /* Marc1 */ {"[0-9]{5,5}", nullptr, 0},
-    /* Marc2 */ {"[acdnp][acdefgijkmoprt][abcdims]", nullptr, 0},
-    /* Marc3 */ {"[acdnosx]z", nullptr, 0},
-    /* Marc4 */ {"[cdn][uvxy]", nullptr, 0},
-    /* Marc5 */ {"[acdn]w", nullptr, 0},
-    /* Marc6 */ {"[cdn]q", nullptr, 0},
-    /* Pdf1 */ {"^[ -~]*%%", nullptr, 0},
-    /* IsacFcs1 */ {"FCS[1-3]\\.[0-9]    ", nullptr, 0, "FCS"},
-    /* JavaHprof1 */ {"JAVA PROFILE \\p{Nd}\\.\\p{Nd}\\.\\p{Nd}\\x00", nullptr, 1, "JAVA PROFILE "},
-    /* JavaHprofText1 */ {"JAVA PROFILE \\p{Nd}\\.\\p{Nd}\\.\\p{Nd},", nullptr, 0, "JAVA PROFILE "},
-    /* Bzip2_1 */ {"BZh[1-9]", nullptr, 0, "BZh"},
-    /* FatDiskimage1 */ {"(\\x01|\\x02|\\x04|\\x08|\\x10| @|x80)", nullptr, 0},
-    /* MsNls1 */ {"(?s)^\\x0D.{51}\\x0C\\x00\\x0D\\x00\\x0E", nullptr, 0},
-    /* MsNls2 */ {"(?s)^\\x44\\x43.\\x01", nullptr, 0},
-    /* Touhou1 */ {"[r|3|6|5]", nullptr, 0},
+    /* IllustratorPs1 */ {.text = "[\\r\\n]%AI5_FileFormat [1-4][\\r\\n]", .tail = 0, .required = "%AI5_FileFormat "},
+    /* Marc1 */ {.text = "[0-9]{5,5}", .tail = 0},
+    /* Marc2 */ {.text = "[acdnp][acdefgijkmoprt][abcdims]", .tail = 0},
+    /* Marc3 */ {.text = "[acdnosx]z", .tail = 0},
+    /* Marc4 */ {.text = "[cdn][uvxy]", .tail = 0},
+    /* Marc5 */ {.text = "[acdn]w", .tail = 0},
+    /* Marc6 */ {.text = "[cdn]q", .tail = 0},
+    /* Pdf1 */ {.text = "^[ -~]*%%", .tail = 0},
+    /* IsacFcs1 */ {.text = "FCS[1-3]\\.[0-9]    ", .tail = 0, .required = "FCS"},
+    /* JavaHprof1 */ {.text = "JAVA PROFILE \\p{Nd}\\.\\p{Nd}\\.\\p{Nd}\\x00", .tail = 1, .required = "JAVA PROFILE "},
+    /* JavaHprofText1 */ {.text = "JAVA PROFILE \\p{Nd}\\.\\p{Nd}\\.\\p{Nd},", .tail = 0, .required = "JAVA PROFILE "},
+    /* Bzip2_1 */ {.text = "BZh[1-9]", .tail = 0, .required = "BZh"},
+    /* FatDiskimage1 */ {.text = "(\\x01|\\x02|\\x04|\\x08|\\x10| @|x80)", .tail = 0},
+    /* MsNls1 */ {.text = "(?s)^\\x0D.{51}\\x0C\\x00\\x0D\\x00\\x0E", .tail = 0},
+    /* MsNls2 */ {.text = "(?s)^\\x44\\x43.\\x01", .tail = 0},
+    /* Touhou1 */ {.text = "[r|3|6|5]", .tail = 0},
     // A run of one to 1024 zero bytes directly before the frame exists exactly
     // when one zero byte directly before it does.
     /* AudioMpeg1 */
-    {"(?:\\x0D\\x0A|\\x00)" MPEG_FRAME, "(?:\\x0D\\x0A|\\x00{1,1024})" MPEG_FRAME, 0},
-    /* AudioAac1 */ {"\\xFF" AAC_SECOND AAC_THIRD AAC_FOURTH, nullptr, 1, "\xC3\xBF"},
+    {.text = "(?:\\x0D\\x0A|\\x00)" MPEG_FRAME, .as_written = "(?:\\x0D\\x0A|\\x00{1,1024})" MPEG_FRAME, .tail = 0},
+    /* AudioAac1 */ {.text = "\\xFF" AAC_SECOND AAC_THIRD AAC_FOURTH, .tail = 1, .required = "\xC3\xBF"},
     /* DxfAscii1 */
-    {"(999\\r?\\n[^\\r\\n]{0,64}" WS "+)?0\\r?\\nSECTION\\r?\\n", nullptr, 0},
-    /* DxfAscii2 */ {"2\\r?\\n(?:HEADER|ENTITIES)\\r?\\n", nullptr, 0},
-    /* PortableBitmap1 */ {"P4", nullptr, 0, "P4"},
-    /* PortableGraymap1 */ {"P5", nullptr, 0, "P5"},
-    /* PortablePixmap1 */ {"P6", nullptr, 0, "P6"},
+    {.text = "(999\\r?\\n[^\\r\\n]{0,64}" WS "+)?0\\r?\\nSECTION\\r?\\n", .tail = 0},
+    /* DxfAscii2 */ {.text = "2\\r?\\n(?:HEADER|ENTITIES)\\r?\\n", .tail = 0},
+    /* PortableBitmap1 */ {.text = "P4", .tail = 0, .required = "P4"},
+    /* PortableGraymap1 */ {.text = "P5", .tail = 0, .required = "P5"},
+    /* PortablePixmap1 */ {.text = "P6", .tail = 0, .required = "P6"},
     // A leading .* adds nothing to an unanchored search for one byte of the set.
-    /* Tga1 */ {TGA_SET, ".*" TGA_SET, kZeroByte},
-    /* Rfc822_1 */ {"(X|DKIM|ARC)-", nullptr, 0, "-"},
+    /* Tga1 */ {.text = TGA_SET, .as_written = ".*" TGA_SET, .tail = kZeroByte},
+    /* Rfc822_1 */ {.text = "(X|DKIM|ARC)-", .tail = 0, .required = "-"},
     /* Html1 */
-    {"(?i)<(html|head|body|title|div)[ >]", nullptr, 0, nullptr, false, nullptr,
-     decide_html_names},
-    /* Html2 */ {"(?i)<h[123][ >]", nullptr, 0, nullptr, false, nullptr, decide_html_headings},
+    {.text = "(?i)<(html|head|body|title|div)[ >]", .tail = 0, .decide = decide_html_names},
+    /* Html2 */ {.text = "(?i)<h[123][ >]", .tail = 0, .decide = decide_html_headings},
     // Seven printable bytes at the start decide; what the + adds cannot fail.
-    /* Plain1 */ {"^[ -~]{7}", "^[ -~]{6}[ -~]+", 0},
-    /* Graphviz1 */ {"(?s)^" GRAPH_HEADER, nullptr, 0, nullptr, false, graph_gate_plain},
+    /* Plain1 */ {.text = "^[ -~]{7}", .as_written = "^[ -~]{6}[ -~]+", .tail = 0},
+    /* Graphviz1 */ {.text = "(?s)^" GRAPH_HEADER, .tail = 0, .gate = graph_gate_plain},
     /* Graphviz2 */
-    {"(?s)^(?:" WS "*//[^\\n]*\\n){1,10}" GRAPH_HEADER, nullptr, 0, nullptr, false,
-     graph_gate_line_comments},
+    {.text = "(?s)^(?:" WS "*//[^\\n]*\\n){1,10}" GRAPH_HEADER, .tail = 0, .gate = graph_gate_line_comments},
     /* Graphviz3 */
-    {"(?s)^" WS "*/\\*.{0,1024}?\\*/" GRAPH_HEADER, nullptr, 0, nullptr, false,
-     graph_gate_block_comment},
-    /* Matlab1 */ {MATLAB_FUNCTION WS "*=", nullptr, 0},
-    /* Matlab2 */ {MATLAB_FUNCTION "[\\r\\n]", nullptr, 0},
-    /* Matlab3 */ {"^%[ -~]+\\n%", nullptr, 0},
-    /* Matlab4 */ {"^%[ -~]+\\r%", nullptr, 0},
-    /* Matlab5 */ {"^%%[ -~]+$", nullptr, kNoCut},
-    /* Uuencode1 */ {"^begin [0-9]{3} ", nullptr, 0},
+    {.text = "(?s)^" WS "*/\\*.{0,1024}?\\*/" GRAPH_HEADER, .tail = 0, .gate = graph_gate_block_comment},
+    /* Matlab1 */ {.text = MATLAB_FUNCTION WS "*=", .tail = 0},
+    /* Matlab2 */ {.text = MATLAB_FUNCTION "[\\r\\n]", .tail = 0},
+    /* Matlab3 */ {.text = "^%[ -~]+\\n%", .tail = 0},
+    /* Matlab4 */ {.text = "^%[ -~]+\\r%", .tail = 0},
+    /* Matlab5 */ {.text = "^%%[ -~]+$", .tail = kNoCut},
+    /* Uuencode1 */ {.text = "^begin [0-9]{3} ", .tail = 0},
     // One alternation for the two: one scan of the buffer instead of two.
     /* Matlab1or2 */
-    {MATLAB_FUNCTION "(?:" WS "*=|[\\r\\n])",
-     "(?:" MATLAB_FUNCTION WS "*=)|(?:" MATLAB_FUNCTION "[\\r\\n])", 0},
+    {.text = MATLAB_FUNCTION "(?:" WS "*=|[\\r\\n])", .as_written = "(?:" MATLAB_FUNCTION WS "*=)|(?:" MATLAB_FUNCTION "[\\r\\n])", .tail = 0},
     /* Html1or2 */
-    {"(?i)<(?:(html|head|body|title|div)|h[123])[ >]",
-     "(?i)(?:<(html|head|body|title|div)[ >])|(?:<h[123][ >])", 0, nullptr, false, nullptr,
-     decide_html_names_or_headings},
+    {.text = "(?i)<(?:(html|head|body|title|div)|h[123])[ >]", .as_written = "(?i)(?:<(html|head|body|title|div)[ >])|(?:<h[123][ >])", .tail = 0, .decide = decide_html_names_or_headings},
 };
 
 // The lengths of the required byte strings.
@@ -342,13 +336,6 @@ bool pattern_matches_as_written(Pat id, const uint8_t* span, size_t len) {
     const PatternDef& d = kDefs[size_t(id)];
     const char* text = d.as_written ? d.as_written : d.text;
     return run(get(g_as_written[size_t(id)], text), span, len);
-}
-
-std::string_view pattern_text(Pat id) { return kDefs[size_t(id)].text; }
-
-std::string_view pattern_text_as_written(Pat id) {
-    const PatternDef& d = kDefs[size_t(id)];
-    return d.as_written ? d.as_written : d.text;
 }
 
 }  // namespace mime_magic

@@ -71,8 +71,4 @@ bool pattern_matches(Pat id, const uint8_t* span, size_t len, size_t zero_from,
 // no use of the zero tail). Slow for some patterns; for equivalence tests.
 bool pattern_matches_as_written(Pat id, const uint8_t* span, size_t len);
 
-// The pattern texts, for tests.
-std::string_view pattern_text(Pat id);
-std::string_view pattern_text_as_written(Pat id);
-
 }  // namespace mime_magic
