@@ -1,12 +1,12 @@
 // Content checks of the MIME database, one function per distinct check,
-// grouped by the family file that defines it (checks/<family>.cpp).
+// grouped by the family of types whose file defines them.
 #pragma once
 
 #include "vocabulary/vocab.h"
 
 namespace mime_magic::checks {
 
-// checks/text.cpp: text types
+// text types
 bool check_text_calendar(const Probe& b);  // "text/calendar"
 bool check_text_html(const Probe& b);  // "text/html"
 bool check_text_iso19139_xml(const Probe& b);  // "text/iso19139+xml"
@@ -32,7 +32,7 @@ bool check_text_x_uuencode(const Probe& b);  // "text/x-uuencode"
 bool check_text_x_vcalendar(const Probe& b);  // "text/x-vcalendar"
 bool check_text_x_vcard(const Probe& b);  // "text/x-vcard"
 
-// checks/image.cpp: image types
+// image types
 bool check_image_aces(const Probe& b);  // "image/aces"
 bool check_image_avif(const Probe& b);  // "image/avif"
 bool check_image_bmp(const Probe& b);  // "image/bmp"
@@ -98,7 +98,7 @@ bool check_image_x_xbitmap(const Probe& b);  // "image/x-xbitmap"
 bool check_image_x_xcf(const Probe& b);  // "image/x-xcf"
 bool check_image_x_xpixmap(const Probe& b);  // "image/x-xpixmap"
 
-// checks/audio_video.cpp: audio and video types
+// audio and video types
 bool check_audio_ac3(const Probe& b);  // "audio/ac3"
 bool check_audio_amr(const Probe& b);  // "audio/amr"
 bool check_audio_amr_wb(const Probe& b);  // "audio/amr-wb"
@@ -158,7 +158,7 @@ bool check_video_x_oggyuv(const Probe& b);  // "video/x-oggyuv"
 bool check_video_x_ogm(const Probe& b);  // "video/x-ogm"
 bool check_video_x_sgi_movie(const Probe& b);  // "video/x-sgi-movie"
 
-// checks/message_model_font.cpp: message, multipart, model, font and chemical types
+// message, multipart, model, font and chemical types
 bool check_chemical_x_cdx(const Probe& b);  // "chemical/x-cdx"
 bool check_font_collection(const Probe& b);  // "font/collection"
 bool check_font_woff(const Probe& b);  // "font/woff"
@@ -178,7 +178,7 @@ bool check_model_x3d_xml(const Probe& b);  // "model/x3d+xml"
 bool check_multipart_appledouble(const Probe& b);  // "multipart/appledouble"
 bool check_multipart_related(const Probe& b);  // "multipart/related"
 
-// checks/app_standards.cpp: application types of the standards tree
+// application types of the standards tree
 bool check_application_applefile(const Probe& b);  // "application/applefile"
 bool check_application_atom_xml(const Probe& b);  // "application/atom+xml"
 bool check_application_cbor(const Probe& b);  // "application/cbor"
@@ -238,7 +238,7 @@ bool check_application_zip(const Probe& b);  // "application/zip"
 bool check_application_zlib(const Probe& b);  // "application/zlib"
 bool check_application_zstd(const Probe& b);  // "application/zstd"
 
-// checks/app_vendor.cpp: application types of the vendor tree (vnd.)
+// application types of the vendor tree (vnd.)
 bool check_application_vnd_adobe_indesign_idml_package(const Probe& b);  // "application/vnd.adobe.indesign-idml-package"
 bool check_application_vnd_adobe_xdp_xml(const Probe& b);  // "application/vnd.adobe.xdp+xml"
 bool check_application_vnd_adobe_xfdf(const Probe& b);  // "application/vnd.adobe.xfdf"
@@ -329,7 +329,7 @@ bool check_application_vnd_wordperfect_version_5_1(const Probe& b);  // "applica
 bool check_application_vnd_wordperfect_version_6_x(const Probe& b);  // "application/vnd.wordperfect;version=6.x"
 bool check_application_vnd_xara(const Probe& b);  // "application/vnd.xara"
 
-// checks/app_x.cpp: application types of the x-tree (x-)
+// application types of the x-tree (x-)
 bool check_application_x_7z_compressed(const Probe& b);  // "application/x-7z-compressed"
 bool check_application_x_activemime(const Probe& b);  // "application/x-activemime"
 bool check_application_x_adobe_indesign(const Probe& b);  // "application/x-adobe-indesign"
