@@ -4,9 +4,7 @@
 // Paths are raw byte strings handed to the operating system unchanged; the
 // tool only reads: files are opened read-only and closed on every path.
 #include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <climits>
@@ -18,6 +16,7 @@
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
 
+#include "mime_magic/file_head.h"
 #include "mime_magic/mime_magic.h"
 #include "tarvik/assess.h"
 #include "file_access.h"
@@ -25,10 +24,6 @@
 namespace tarvik {
 
 namespace {
-
-constexpr size_t HEADER_LEN = 8192;
-constexpr size_t TRAILER_LEN = 512;
-constexpr std::string_view OCTET_STREAM = "application/octet-stream";
 
 AssessError not_readable(std::string_view path) {
     return AssessError::with_path(AssessErrorKind::PathNotReadable, path);
@@ -51,22 +46,11 @@ bool exists(const std::string& path) {
     return !has_nul(path) && ::stat(path.c_str(), &st) == 0;
 }
 
-// Opens a regular file for reading. The open never blocks (a FIFO or device
-// put in place of the file after its lstat is opened non-blocking) and
-// anything that is not a regular file once opened counts as unreadable.
-// Returns -1 on failure; `st` receives the opened file's metadata.
-int open_regular(const std::string& path, struct stat& st) {
-    if (has_nul(path)) return -1;
-    int fd;
-    do {
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) return -1;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+// The detection buffer of the assessment: one for every file, so that
+// refilling it clears only what the previous file left beyond the new head.
+mime_magic::DetectionBuffer& head_buffer() {
+    static thread_local mime_magic::DetectionBuffer buffer;
+    return buffer;
 }
 
 // The lower-cased extension of a directory name (full Unicode lower-casing),
@@ -107,49 +91,43 @@ TARVIK_OUT_OF_LINE Result<Artefact> assess_symlink(const std::string& path) {
 }
 
 TARVIK_OUT_OF_LINE Result<Artefact> assess_regular(const std::string& path) {
-    // One descriptor serves the header, the size, the hash and the trailer
-    // probe: the header is the hash's first read, so the bytes and every
-    // answer are those of separate opens, with fewer system calls.
-    struct stat st;
-    int fd = open_regular(path, st);
-    if (fd < 0) return not_readable(path);
-    struct FdCloser {
-        int fd;
-        ~FdCloser() { ::close(fd); }
-    } closer{fd};
+    // One descriptor and one read serve the header, the size, the detection,
+    // the hash and the trailer probe: the MIME type and the hash describe the
+    // same bytes, and each answer is the one its own open and read would give.
+    mime_magic::RegularFile file(path);
+    if (!file.is_open()) return not_readable(path);
+    const uint64_t size = file.size();  // the opened file's, from its metadata
 
-    // The header: exactly one read of at most 8192 bytes, neither completed
-    // nor retried.
-    alignas(64) uint8_t buf[HASH_BUFFER_LEN];
-    ssize_t n = ::read(fd, buf, HEADER_LEN);
-    if (n < 0) return not_readable(path);
-    std::optional<AtomicClass> cls = sniff_magic(buf, static_cast<size_t>(n));
+    // The head: exactly one read, neither completed nor retried. The header
+    // magic tests look at its start, the detector at all of it.
+    mime_magic::DetectionBuffer& head = head_buffer();
+    if (head.read_head(file.fd()) < 0) return not_readable(path);
+    const uint8_t* bytes = head.data();
+    const size_t n = head.len();
+    std::optional<AtomicClass> cls = sniff_magic(bytes, n < HEADER_LEN ? n : HEADER_LEN);
 
-    // A short header read that delivered the whole size from the file's
-    // metadata has met the end of the file: the trailer is in the header and
-    // the hash needs no further read.
-    const bool whole = size_t(n) < HEADER_LEN && off_t(n) == st.st_size;
-    if (!cls && whole) {
-        const size_t tail = size_t(n) > TRAILER_LEN ? size_t(n) - TRAILER_LEN : 0;
-        cls = disk_image_trailer_in(buf + tail, size_t(n) - tail);
-    }
-
-    // The size is the opened file's, from its metadata.
     Artefact node;
     node.path = path;
-    if (!hash_open_file(fd, static_cast<uint64_t>(st.st_size), buf, static_cast<size_t>(n), node.hash,
-                        whole))
-        return not_readable(path);
-    node.size = static_cast<uint64_t>(st.st_size);
-    if (!cls && !whole) cls = probe_disk_image_trailer_fd(fd, st.st_size);
-
-    if (auto mime = mime_magic::detect_mime_from_path(path)) {
+    node.size = size;
+    if (auto mime = mime_magic::detect_mime_from_buffer(bytes, n)) {
         node.full_mime_type = std::string(*mime);
     } else {
-        node.notes.push_back("mime_magic failed to read " + lossy_utf8(path) +
-                             "; defaulting to application/octet-stream");
-        node.full_mime_type = std::string(OCTET_STREAM);
+        node.notes.push_back("mime_magic failed to read " + lossy_utf8(path) + "; defaulting to " +
+                             std::string(mime_magic::FALLBACK_MIME_TYPE));
+        node.full_mime_type = std::string(mime_magic::FALLBACK_MIME_TYPE);
     }
+
+    // A head that reaches the size from the metadata holds the trailer.
+    const bool trailer_in_head = n >= size;
+    if (!cls && trailer_in_head) {
+        const size_t start = size > TRAILER_LEN ? size_t(size) - TRAILER_LEN : 0;
+        const size_t end = start + TRAILER_LEN < n ? start + TRAILER_LEN : n;
+        cls = disk_image_trailer_in(bytes + start, end - start);
+    }
+
+    // The hash reuses the head's storage: nothing reads the head after it.
+    if (!hash_open_file(file.fd(), size, head, node.hash)) return not_readable(path);
+    if (!cls && !trailer_in_head) cls = probe_disk_image_trailer_fd(file.fd(), off_t(size));
 
     if (cls) {
         node.classification_source = ClassificationSource::Magic;
@@ -232,15 +210,12 @@ Result<Artefact> assess_path(std::string_view path) {
 }
 
 Result<std::string> hash_file(std::string_view path) {
-    std::string p(path);
-    struct stat st;
-    int fd = open_regular(p, st);
-    if (fd < 0) return not_readable(p);
-    alignas(64) uint8_t buf[HASH_BUFFER_LEN];
+    mime_magic::RegularFile file(path);
+    if (!file.is_open()) return not_readable(path);
+    mime_magic::DetectionBuffer& head = head_buffer();
     std::string out;
-    bool ok = hash_open_file(fd, static_cast<uint64_t>(st.st_size), buf, 0, out);
-    ::close(fd);
-    if (!ok) return not_readable(p);
+    if (head.read_head(file.fd()) < 0 || !hash_open_file(file.fd(), file.size(), head, out))
+        return not_readable(path);
     return out;
 }
 

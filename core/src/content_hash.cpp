@@ -16,7 +16,6 @@ namespace tarvik {
 
 namespace {
 
-constexpr size_t READ_CHUNK = 8192;
 constexpr uint64_t MAP_THRESHOLD = uint64_t(1) << 20;
 constexpr size_t MAP_STEP = size_t(1) << 20;
 
@@ -31,26 +30,18 @@ std::string hex_digest(const uint8_t* digest, size_t len) {
     return out;
 }
 
-// Feeds the hasher with reads of at most 8192 bytes from the descriptor's
-// offset until end of file, after the `fill` bytes already in `buf`. The
-// bytes of several reads are handed to the hasher together, so that its
-// widest vector unit (16 chunks of 1 KiB at once) has enough input.
-bool hash_reads(int fd, uint8_t* buf, size_t fill, blake3_hasher& hasher) {
+// Feeds the hasher with reads into `room` (of `len` bytes) from the
+// descriptor's offset until end of file. An interrupted read is retried.
+bool hash_reads(int fd, uint8_t* room, size_t len, blake3_hasher& hasher) {
     for (;;) {
-        if (HASH_BUFFER_LEN - fill < READ_CHUNK) {
-            blake3_hasher_update(&hasher, buf, fill);
-            fill = 0;
-        }
-        ssize_t n = ::read(fd, buf + fill, READ_CHUNK);
+        ssize_t n = ::read(fd, room, len);
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
         }
-        if (n == 0) break;
-        fill += static_cast<size_t>(n);
+        if (n == 0) return true;
+        blake3_hasher_update(&hasher, room, static_cast<size_t>(n));
     }
-    blake3_hasher_update(&hasher, buf, fill);
-    return true;
 }
 
 sigjmp_buf* volatile g_bus_jump = nullptr;
@@ -61,15 +52,18 @@ void on_bus_error(int) {
     ::raise(SIGBUS);
 }
 
-// Feeds the hasher with the first `size` bytes of the file through a
-// read-only mapping, which spares the copy of every byte through a buffer.
-// False when the file cannot be mapped or shrinks below `size` meanwhile (the
-// access past its end raises SIGBUS, which is caught here); the hasher's
-// state is then undefined.
-bool hash_mapped(int fd, uint64_t size, blake3_hasher& hasher) {
+// Feeds the hasher with the bytes of the file from `from` up to `size`
+// through a read-only mapping, which spares the copy of every byte through a
+// buffer. False when the file cannot be mapped or shrinks below `size`
+// meanwhile (the access past its end raises SIGBUS, which is caught here);
+// the hasher's state is then undefined.
+bool hash_mapped(int fd, uint64_t from, uint64_t size, blake3_hasher& hasher) {
     if (size > SIZE_MAX) return false;
-    const size_t len = static_cast<size_t>(size);
-    void* map = ::mmap(nullptr, len, PROT_READ, MAP_PRIVATE, fd, 0);
+    // A mapping starts at a multiple of the page size.
+    const uint64_t page = static_cast<uint64_t>(::sysconf(_SC_PAGESIZE));
+    const uint64_t base = from / page * page;
+    const size_t len = static_cast<size_t>(size - base);
+    void* map = ::mmap(nullptr, len, PROT_READ, MAP_PRIVATE, fd, static_cast<off_t>(base));
     if (map == MAP_FAILED) return false;
     ::posix_madvise(map, len, POSIX_MADV_SEQUENTIAL);
     const auto* bytes = static_cast<const uint8_t*>(map);
@@ -82,7 +76,7 @@ bool hash_mapped(int fd, uint64_t size, blake3_hasher& hasher) {
     volatile bool complete = false;
     if (sigsetjmp(jump, 1) == 0) {
         g_bus_jump = &jump;
-        for (size_t off = 0; off < len; off += MAP_STEP)
+        for (size_t off = static_cast<size_t>(from - base); off < len; off += MAP_STEP)
             blake3_hasher_update(&hasher, bytes + off, len - off < MAP_STEP ? len - off : MAP_STEP);
         complete = true;
     }
@@ -94,25 +88,30 @@ bool hash_mapped(int fd, uint64_t size, blake3_hasher& hasher) {
 
 }  // namespace
 
-bool hash_open_file(int fd, uint64_t size, uint8_t* buf, size_t fill, std::string& out,
-                    bool at_end) {
+bool hash_open_file(int fd, uint64_t size, mime_magic::DetectionBuffer& head, std::string& out) {
+    const size_t fill = head.len();
     blake3_hasher hasher;
     blake3_hasher_init(&hasher);
-    bool ok;
+    blake3_hasher_update(&hasher, head.data(), fill);
+    // A short head read that delivered the whole size from the file's
+    // metadata has met the end of the file.
+    const bool at_end = fill < mime_magic::MIME_SNIFF_BUFFER_LEN && fill == size;
+    bool ok = true;
     if (at_end) {
-        blake3_hasher_update(&hasher, buf, fill);
-        ok = true;
+        // nothing more to read
     } else if (size < MAP_THRESHOLD) {
-        ok = hash_reads(fd, buf, fill, hasher);
-    } else if (hash_mapped(fd, size, hasher)) {
+        ok = hash_reads(fd, head.scratch(), mime_magic::MIME_SNIFF_BUFFER_LEN, hasher);
+    } else if (hash_mapped(fd, fill, size, hasher)) {
         // Whatever the file gained after its size was taken is read as usual.
         ok = ::lseek(fd, static_cast<off_t>(size), SEEK_SET) != off_t(-1) &&
-             hash_reads(fd, buf, 0, hasher);
+             hash_reads(fd, head.scratch(), mime_magic::MIME_SNIFF_BUFFER_LEN, hasher);
     } else {
-        // Not mapped, or shrunk under the mapping: hash it again, with reads
-        // from the start.
+        // Not mapped, or shrunk under the mapping: hash it again, the head
+        // and then reads from its end.
         blake3_hasher_init(&hasher);
-        ok = ::lseek(fd, 0, SEEK_SET) != off_t(-1) && hash_reads(fd, buf, 0, hasher);
+        blake3_hasher_update(&hasher, head.data(), fill);
+        ok = ::lseek(fd, static_cast<off_t>(fill), SEEK_SET) != off_t(-1) &&
+             hash_reads(fd, head.scratch(), mime_magic::MIME_SNIFF_BUFFER_LEN, hasher);
     }
     if (!ok) return false;
     uint8_t digest[BLAKE3_OUT_LEN];

@@ -1,0 +1,73 @@
+// Reading the head of a file for detection: the regular file opened for
+// reading, and the detection buffer that one read of it fills.
+#pragma once
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "mime_magic/mime_magic.h"
+
+namespace mime_magic {
+
+// A regular file opened read-only, closed when this goes out of scope. The
+// open never blocks: a FIFO or device put in place of the file is opened
+// non-blocking and, like anything that is not a regular file once opened, is
+// refused without being read (reading a FIFO would take data meant for its
+// reader, and a device may never end). No controlling terminal is acquired.
+class RegularFile {
+public:
+    // `path` is raw path bytes; one holding a NUL byte cannot be opened.
+    explicit RegularFile(std::string_view path);
+    ~RegularFile();
+    RegularFile(const RegularFile&) = delete;
+    RegularFile& operator=(const RegularFile&) = delete;
+
+    bool is_open() const { return fd_ >= 0; }
+    int fd() const { return fd_; }
+    // The opened file's size from its metadata (0 when it is not open).
+    uint64_t size() const { return size_; }
+
+private:
+    int fd_ = -1;
+    uint64_t size_ = 0;
+};
+
+// The detection buffer: MIME_SNIFF_BUFFER_LEN bytes whose first len() are
+// what the last read delivered and whose every later byte is 00, as
+// detect_mime_from_buffer wants it. It is large; keep one for many reads
+// (static storage), which also keeps refilling it cheap: a read clears only
+// the bytes that earlier writes left beyond its own end.
+class DetectionBuffer {
+public:
+    constexpr DetectionBuffer() = default;
+    DetectionBuffer(const DetectionBuffer&) = delete;
+    DetectionBuffer& operator=(const DetectionBuffer&) = delete;
+
+    // Exactly one read of at most MIME_SNIFF_BUFFER_LEN bytes from the
+    // descriptor's offset: a short read is not continued, an interrupted one
+    // not retried. Returns what the read returned; after a failure len() is 0.
+    ssize_t read_head(int fd);
+
+    const unsigned char* data() const { return bytes_; }
+    std::size_t len() const { return len_; }
+
+    // The buffer's storage as room for other reads once its head is no longer
+    // needed: the head is gone (len() is 0) and the next read_head restores
+    // the zeros after its end.
+    unsigned char* scratch() {
+        len_ = 0;
+        dirty_ = MIME_SNIFF_BUFFER_LEN;
+        return bytes_;
+    }
+
+private:
+    alignas(64) unsigned char bytes_[MIME_SNIFF_BUFFER_LEN] = {};
+    std::size_t len_ = 0;
+    std::size_t dirty_ = 0;  // every byte from here on is 00
+};
+
+}  // namespace mime_magic
