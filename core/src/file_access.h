@@ -25,11 +25,10 @@ inline constexpr size_t TRAILER_LEN = 512;
 // file's metadata), whose first bytes, from the start of the file, `head` holds
 // from its last read. Sets `out` to "blake3:" and the 64 lowercase hexadecimal
 // digits of the whole content up to end of file; false when a read fails.
-// The rest of the file is read on from the end of the head: no further read
-// is made when the head read was short and delivered the whole size. Files of
-// 1 MiB and more are hashed through a read-only mapping, and read again past
-// the head should they shrink meanwhile. The head's storage is the room for
-// the reads, so its bytes are gone afterwards.
+// The rest of the file is read on from the end of the head, in constant
+// memory: the head's storage is the room for those reads, so its bytes are
+// gone afterwards. No further read is made when the head read was short and
+// delivered the whole size.
 bool hash_open_file(int fd, uint64_t size, mime_magic::DetectionBuffer& head, std::string& out);
 
 // The disk-image trailer probe on an open file of `size` bytes (its size
