@@ -71,7 +71,7 @@ std::string lowercase_extension(std::string_view path) {
 
 // The directory walk recurses once per level, up to the depth that the
 // path-length limit allows (some 2000 levels). The steps with large locals
-// (the header and hash buffers, the class probes, the listing) are kept out
+// (the regular file's node and reads, the class probes, the listing) are kept out
 // of line, so that each level adds only a small frame to the stack.
 #define TARVIK_OUT_OF_LINE [[gnu::noinline]]
 
