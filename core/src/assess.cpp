@@ -46,13 +46,6 @@ bool exists(const std::string& path) {
     return !has_nul(path) && ::stat(path.c_str(), &st) == 0;
 }
 
-// The detection buffer of the assessment: one for every file, so that
-// refilling it clears only what the previous file left beyond the new head.
-mime_magic::DetectionBuffer& head_buffer() {
-    static thread_local mime_magic::DetectionBuffer buffer;
-    return buffer;
-}
-
 // The lower-cased extension of a directory name (full Unicode lower-casing),
 // or empty when it has none or it is not valid UTF-8.
 std::string lowercase_extension(std::string_view path) {
@@ -100,7 +93,7 @@ TARVIK_OUT_OF_LINE Result<Artefact> assess_regular(const std::string& path) {
 
     // The head: exactly one read, neither completed nor retried. The header
     // magic tests look at its start, the detector at all of it.
-    mime_magic::DetectionBuffer& head = head_buffer();
+    mime_magic::DetectionBuffer& head = mime_magic::DetectionBuffer::of_this_thread();
     if (head.read_head(file.fd()) < 0) return not_readable(path);
     const uint8_t* bytes = head.data();
     const size_t n = head.len();
@@ -212,7 +205,7 @@ Result<Artefact> assess_path(std::string_view path) {
 Result<std::string> hash_file(std::string_view path) {
     mime_magic::RegularFile file(path);
     if (!file.is_open()) return not_readable(path);
-    mime_magic::DetectionBuffer& head = head_buffer();
+    mime_magic::DetectionBuffer& head = mime_magic::DetectionBuffer::of_this_thread();
     std::string out;
     if (head.read_head(file.fd()) < 0 || !hash_open_file(file.fd(), file.size(), head, out))
         return not_readable(path);

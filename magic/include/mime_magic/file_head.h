@@ -37,15 +37,23 @@ private:
 };
 
 // The detection buffer: MIME_SNIFF_BUFFER_LEN bytes whose first len() are
-// what the last read delivered and whose every later byte is 00, as
-// detect_mime_from_buffer wants it. It is large; keep one for many reads
-// (static storage), which also keeps refilling it cheap: a read clears only
-// the bytes that earlier writes left beyond its own end.
+// the head last read or filled in and whose every later byte is 00, as
+// detect_mime_from_buffer wants it. It is large; one serves many heads, which
+// also keeps refilling it cheap: a new head clears only the bytes that
+// earlier writes left beyond its own end.
 class DetectionBuffer {
 public:
     constexpr DetectionBuffer() = default;
     DetectionBuffer(const DetectionBuffer&) = delete;
     DetectionBuffer& operator=(const DetectionBuffer&) = delete;
+
+    // The calling thread's buffer, which the detection entries use too: one
+    // caller at a time may hold a head in it.
+    static DetectionBuffer& of_this_thread();
+
+    // The first `len` bytes of `data` (at most MIME_SNIFF_BUFFER_LEN of them)
+    // as the head.
+    void fill(const unsigned char* data, std::size_t len);
 
     // Exactly one read of at most MIME_SNIFF_BUFFER_LEN bytes from the
     // descriptor's offset: a short read is not continued, an interrupted one

@@ -162,11 +162,9 @@ std::string_view walk(Buf b) {
 }  // namespace
 
 std::string_view detect_mime_from_bytes(const unsigned char* data, std::size_t len) {
-    static thread_local uint8_t buffer[MIME_SNIFF_BUFFER_LEN];
-    size_t n = len < MIME_SNIFF_BUFFER_LEN ? len : MIME_SNIFF_BUFFER_LEN;
-    std::memcpy(buffer, data, n);
-    std::memset(buffer + n, 0, MIME_SNIFF_BUFFER_LEN - n);
-    return detect_in_buffer(Buf(buffer, MIME_SNIFF_BUFFER_LEN), n);
+    DetectionBuffer& buffer = DetectionBuffer::of_this_thread();
+    buffer.fill(data, len);
+    return detect_in_buffer(Buf(buffer.data(), MIME_SNIFF_BUFFER_LEN), buffer.len());
 }
 
 std::optional<std::string_view> detect_mime_from_buffer(const unsigned char* buffer, std::size_t len) {
@@ -177,7 +175,7 @@ std::optional<std::string_view> detect_mime_from_buffer(const unsigned char* buf
 std::optional<std::string_view> detect_mime_from_path(std::string_view path) {
     RegularFile file(path);
     if (!file.is_open()) return std::nullopt;
-    static thread_local DetectionBuffer buffer;
+    DetectionBuffer& buffer = DetectionBuffer::of_this_thread();
     if (buffer.read_head(file.fd()) <= 0) return std::nullopt;
     return detect_mime_from_buffer(buffer.data(), buffer.len());
 }

@@ -30,6 +30,18 @@ RegularFile::~RegularFile() {
     if (fd_ >= 0) ::close(fd_);
 }
 
+DetectionBuffer& DetectionBuffer::of_this_thread() {
+    static thread_local DetectionBuffer buffer;
+    return buffer;
+}
+
+void DetectionBuffer::fill(const unsigned char* data, size_t len) {
+    len_ = len < sizeof bytes_ ? len : sizeof bytes_;
+    std::memmove(bytes_, data, len_);
+    if (len_ < dirty_) std::memset(bytes_ + len_, 0, dirty_ - len_);
+    dirty_ = len_;
+}
+
 ssize_t DetectionBuffer::read_head(int fd) {
     const ssize_t got = ::read(fd, bytes_, sizeof bytes_);
     if (got < 0) {
