@@ -206,9 +206,12 @@ Result<std::string> hash_file(std::string_view path) {
     mime_magic::RegularFile file(path);
     if (!file.is_open()) return not_readable(path);
     mime_magic::DetectionBuffer& head = mime_magic::DetectionBuffer::of_this_thread();
+    ssize_t got;
+    do {
+        got = head.read_head(file.fd());
+    } while (got < 0 && errno == EINTR);
     std::string out;
-    if (head.read_head(file.fd()) < 0 || !hash_open_file(file.fd(), file.size(), head, out))
-        return not_readable(path);
+    if (got < 0 || !hash_open_file(file.fd(), file.size(), head, out)) return not_readable(path);
     return out;
 }
 

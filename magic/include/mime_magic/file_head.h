@@ -57,15 +57,16 @@ public:
 
     // Exactly one read of at most MIME_SNIFF_BUFFER_LEN bytes from the
     // descriptor's offset: a short read is not continued, an interrupted one
-    // not retried. Returns what the read returned; after a failure len() is 0.
+    // not retried. Returns what the read returned; after a failure there is no
+    // head (len() is 0).
     ssize_t read_head(int fd);
 
     const unsigned char* data() const { return bytes_; }
     std::size_t len() const { return len_; }
 
     // The buffer's storage as room for other reads once its head is no longer
-    // needed: the head is gone (len() is 0) and the next read_head restores
-    // the zeros after its end.
+    // needed: the head is gone (len() is 0) and the next head, read or filled
+    // in, gets its zeros back.
     unsigned char* scratch() {
         len_ = 0;
         dirty_ = MIME_SNIFF_BUFFER_LEN;
