@@ -83,12 +83,11 @@ TARVIK_OUT_OF_LINE Result<Artefact> assess_symlink(const std::string& path) {
     return e;
 }
 
-TARVIK_OUT_OF_LINE Result<Artefact> assess_regular(const std::string& path) {
-    // One descriptor and one read serve the header, the size, the detection,
-    // the hash and the trailer probe: the MIME type and the hash describe the
-    // same bytes, and each answer is the one its own open and read would give.
-    mime_magic::RegularFile file(path);
-    if (!file.is_open()) return not_readable(path);
+// The node of an opened regular file. One descriptor and one read serve the
+// header, the size, the detection, the hash and the trailer probe: the MIME
+// type and the hash describe the same bytes, and each answer is the one its
+// own open and read would give.
+Result<Artefact> assess_open_file(const mime_magic::RegularFile& file, const std::string& path) {
     const uint64_t size = file.size();  // the opened file's, from its metadata
 
     // The head: exactly one read, neither completed nor retried. The header
@@ -134,14 +133,37 @@ TARVIK_OUT_OF_LINE Result<Artefact> assess_regular(const std::string& path) {
     return node;
 }
 
+TARVIK_OUT_OF_LINE Result<Artefact> assess_regular(const std::string& path) {
+    mime_magic::RegularFile file(path);
+    if (!file.is_open()) return not_readable(path);
+    return assess_open_file(file, path);
+}
+
+// An entry that its directory's listing reports as a regular file is opened
+// straight away, without following a link there, which spares the status
+// read of the dispatch. Should the open find anything else (the entry changed
+// after the listing), the path is dispatched as usual.
+TARVIK_OUT_OF_LINE Result<Artefact> assess_listed_file(const std::string& path) {
+    mime_magic::RegularFile file(path, false);
+    if (!file.is_open()) return assess_path(path);
+    return assess_open_file(file, path);
+}
+
 TARVIK_OUT_OF_LINE CompositeClass directory_class(const std::string& path) {
     return classify_directory(path);
 }
 
-// The entry names of a directory, or false when it cannot be listed. The
-// names are gathered and the listing closed before any entry is assessed, so
-// the walk holds no descriptor per level of depth.
-TARVIK_OUT_OF_LINE bool list_names(const std::string& path, std::vector<std::string>& names) {
+// An entry of a directory listing: its name, and whether the listing reports
+// it as a regular file.
+struct Entry {
+    std::string name;
+    bool regular;
+};
+
+// The entries of a directory, or false when it cannot be listed. The
+// entries are gathered and the listing closed before any entry is assessed,
+// so the walk holds no descriptor per level of depth.
+TARVIK_OUT_OF_LINE bool list_entries(const std::string& path, std::vector<Entry>& entries) {
     DIR* dir = ::opendir(path.c_str());
     if (!dir) return false;
     for (;;) {
@@ -150,7 +172,7 @@ TARVIK_OUT_OF_LINE bool list_names(const std::string& path, std::vector<std::str
         if (!entry) break;  // the end, or a failing read: keep what was gathered
         std::string_view name = entry->d_name;
         if (name == "." || name == "..") continue;
-        names.emplace_back(name);
+        entries.push_back(Entry{std::string(name), entry->d_type == DT_REG});
     }
     ::closedir(dir);
     return true;
@@ -163,11 +185,12 @@ Result<Artefact> assess_directory(const std::string& path) {
     node.full_mime_type = "inode/directory";
     node.classification_source = ClassificationSource::Structure;
 
-    std::vector<std::string> names;
-    if (!list_names(path, names)) return not_readable(path);
+    std::vector<Entry> entries;
+    if (!list_entries(path, entries)) return not_readable(path);
 
-    for (const std::string& name : names) {
-        Result<Artefact> child = assess_path(join(path, name));
+    for (const Entry& entry : entries) {
+        const std::string child_path = join(path, entry.name);
+        Result<Artefact> child = entry.regular ? assess_listed_file(child_path) : assess_path(child_path);
         if (auto* a = std::get_if<Artefact>(&child)) node.children.push_back(std::move(*a));
     }
     return node;

@@ -21,7 +21,8 @@ namespace mime_magic {
 class RegularFile {
 public:
     // `path` is raw path bytes; one holding a NUL byte cannot be opened.
-    explicit RegularFile(std::string_view path);
+    // Without `follow_link`, a symbolic link at the path is not opened.
+    explicit RegularFile(std::string_view path, bool follow_link = true);
     ~RegularFile();
     RegularFile(const RegularFile&) = delete;
     RegularFile& operator=(const RegularFile&) = delete;

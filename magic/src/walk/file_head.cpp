@@ -9,12 +9,13 @@
 
 namespace mime_magic {
 
-RegularFile::RegularFile(std::string_view path) {
+RegularFile::RegularFile(std::string_view path, bool follow_link) {
     if (path.find('\0') != std::string_view::npos) return;
     const std::string cpath(path);
+    const int flags = O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | (follow_link ? 0 : O_NOFOLLOW);
     int fd;
     do {
-        fd = ::open(cpath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+        fd = ::open(cpath.c_str(), flags);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) return;
     struct stat st;
