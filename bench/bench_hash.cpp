@@ -1,5 +1,5 @@
 // Content hash speed: hash_file over one 256 MiB file of random bytes (kept
-// in the page cache by the first run), as the tool hashes it (through a mapping).
+// in the page cache by the first run), as the tool hashes it.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <unistd.h>

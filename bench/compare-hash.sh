@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Content-hash throughput: tarvik's hash_file (the BM_HashFile256MiB benchmark,
-# a 256 MiB file in the page cache, hashed through its mapping) against
+# a 256 MiB file in the page cache, hashed as the tool hashes it) against
 # `b3sum --num-threads 1` on a file of the same size. b3sum is timed over RUNS
 # runs after one warm-up run; the best run counts.
 set -euo pipefail

@@ -4,9 +4,7 @@
 // Paths are raw byte strings handed to the operating system unchanged; the
 // tool only reads: files are opened read-only and closed on every path.
 #include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <climits>
@@ -18,6 +16,7 @@
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
 
+#include "mime_magic/file_head.h"
 #include "mime_magic/mime_magic.h"
 #include "tarvik/assess.h"
 #include "file_access.h"
@@ -25,10 +24,6 @@
 namespace tarvik {
 
 namespace {
-
-constexpr size_t HEADER_LEN = 8192;
-constexpr size_t TRAILER_LEN = 512;
-constexpr std::string_view OCTET_STREAM = "application/octet-stream";
 
 AssessError not_readable(std::string_view path) {
     return AssessError::with_path(AssessErrorKind::PathNotReadable, path);
@@ -51,24 +46,6 @@ bool exists(const std::string& path) {
     return !has_nul(path) && ::stat(path.c_str(), &st) == 0;
 }
 
-// Opens a regular file for reading. The open never blocks (a FIFO or device
-// put in place of the file after its lstat is opened non-blocking) and
-// anything that is not a regular file once opened counts as unreadable.
-// Returns -1 on failure; `st` receives the opened file's metadata.
-int open_regular(const std::string& path, struct stat& st) {
-    if (has_nul(path)) return -1;
-    int fd;
-    do {
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) return -1;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
 // The lower-cased extension of a directory name (full Unicode lower-casing),
 // or empty when it has none or it is not valid UTF-8.
 std::string lowercase_extension(std::string_view path) {
@@ -87,7 +64,7 @@ std::string lowercase_extension(std::string_view path) {
 
 // The directory walk recurses once per level, up to the depth that the
 // path-length limit allows (some 2000 levels). The steps with large locals
-// (the header and hash buffers, the class probes, the listing) are kept out
+// (the regular file's node and reads, the class probes, the listing) are kept out
 // of line, so that each level adds only a small frame to the stack.
 #define TARVIK_OUT_OF_LINE [[gnu::noinline]]
 
@@ -106,50 +83,43 @@ TARVIK_OUT_OF_LINE Result<Artefact> assess_symlink(const std::string& path) {
     return e;
 }
 
-TARVIK_OUT_OF_LINE Result<Artefact> assess_regular(const std::string& path) {
-    // One descriptor serves the header, the size, the hash and the trailer
-    // probe: the header is the hash's first read, so the bytes and every
-    // answer are those of separate opens, with fewer system calls.
-    struct stat st;
-    int fd = open_regular(path, st);
-    if (fd < 0) return not_readable(path);
-    struct FdCloser {
-        int fd;
-        ~FdCloser() { ::close(fd); }
-    } closer{fd};
+// The node of an opened regular file. One descriptor and one read serve the
+// header, the size, the detection, the hash and the trailer probe: the MIME
+// type and the hash describe the same bytes, and each answer is the one its
+// own open and read would give.
+Result<Artefact> assess_open_file(const mime_magic::RegularFile& file, const std::string& path) {
+    const uint64_t size = file.size();  // the opened file's, from its metadata
 
-    // The header: exactly one read of at most 8192 bytes, neither completed
-    // nor retried.
-    alignas(64) uint8_t buf[HASH_BUFFER_LEN];
-    ssize_t n = ::read(fd, buf, HEADER_LEN);
-    if (n < 0) return not_readable(path);
-    std::optional<AtomicClass> cls = sniff_magic(buf, static_cast<size_t>(n));
+    // The head: exactly one read, neither completed nor retried. The header
+    // magic tests look at its start, the detector at all of it.
+    mime_magic::DetectionBuffer& head = mime_magic::DetectionBuffer::of_this_thread();
+    if (head.read_head(file.fd()) < 0) return not_readable(path);
+    const uint8_t* bytes = head.data();
+    const size_t n = head.len();
+    std::optional<AtomicClass> cls = sniff_magic(bytes, n < HEADER_LEN ? n : HEADER_LEN);
 
-    // A short header read that delivered the whole size from the file's
-    // metadata has met the end of the file: the trailer is in the header and
-    // the hash needs no further read.
-    const bool whole = size_t(n) < HEADER_LEN && off_t(n) == st.st_size;
-    if (!cls && whole) {
-        const size_t tail = size_t(n) > TRAILER_LEN ? size_t(n) - TRAILER_LEN : 0;
-        cls = disk_image_trailer_in(buf + tail, size_t(n) - tail);
-    }
-
-    // The size is the opened file's, from its metadata.
     Artefact node;
     node.path = path;
-    if (!hash_open_file(fd, static_cast<uint64_t>(st.st_size), buf, static_cast<size_t>(n), node.hash,
-                        whole))
-        return not_readable(path);
-    node.size = static_cast<uint64_t>(st.st_size);
-    if (!cls && !whole) cls = probe_disk_image_trailer_fd(fd, st.st_size);
-
-    if (auto mime = mime_magic::detect_mime_from_path(path)) {
+    node.size = size;
+    if (auto mime = mime_magic::detect_mime_from_buffer(bytes, n)) {
         node.full_mime_type = std::string(*mime);
     } else {
-        node.notes.push_back("mime_magic failed to read " + lossy_utf8(path) +
-                             "; defaulting to application/octet-stream");
-        node.full_mime_type = std::string(OCTET_STREAM);
+        node.notes.push_back("mime_magic failed to read " + lossy_utf8(path) + "; defaulting to " +
+                             std::string(mime_magic::FALLBACK_MIME_TYPE));
+        node.full_mime_type = std::string(mime_magic::FALLBACK_MIME_TYPE);
     }
+
+    // A head that reaches the size from the metadata holds the trailer.
+    const bool trailer_in_head = n >= size;
+    if (!cls && trailer_in_head) {
+        const size_t start = size > TRAILER_LEN ? size_t(size) - TRAILER_LEN : 0;
+        const size_t end = start + TRAILER_LEN < n ? start + TRAILER_LEN : n;
+        cls = disk_image_trailer_in(bytes + start, end - start);
+    }
+
+    // The hash reuses the head's storage: nothing reads the head after it.
+    if (!hash_open_file(file.fd(), size, head, node.hash)) return not_readable(path);
+    if (!cls && !trailer_in_head) cls = probe_disk_image_trailer_fd(file.fd(), off_t(size));
 
     if (cls) {
         node.classification_source = ClassificationSource::Magic;
@@ -163,14 +133,37 @@ TARVIK_OUT_OF_LINE Result<Artefact> assess_regular(const std::string& path) {
     return node;
 }
 
+TARVIK_OUT_OF_LINE Result<Artefact> assess_regular(const std::string& path) {
+    mime_magic::RegularFile file(path);
+    if (!file.is_open()) return not_readable(path);
+    return assess_open_file(file, path);
+}
+
+// An entry that its directory's listing reports as a regular file is opened
+// straight away, without following a link there, which spares the status
+// read of the dispatch. Should the open find anything else (the entry changed
+// after the listing), the path is dispatched as usual.
+TARVIK_OUT_OF_LINE Result<Artefact> assess_listed_file(const std::string& path) {
+    mime_magic::RegularFile file(path, false);
+    if (!file.is_open()) return assess_path(path);
+    return assess_open_file(file, path);
+}
+
 TARVIK_OUT_OF_LINE CompositeClass directory_class(const std::string& path) {
     return classify_directory(path);
 }
 
-// The entry names of a directory, or false when it cannot be listed. The
-// names are gathered and the listing closed before any entry is assessed, so
-// the walk holds no descriptor per level of depth.
-TARVIK_OUT_OF_LINE bool list_names(const std::string& path, std::vector<std::string>& names) {
+// An entry of a directory listing: its name, and whether the listing reports
+// it as a regular file.
+struct Entry {
+    std::string name;
+    bool regular;
+};
+
+// The entries of a directory, or false when it cannot be listed. The
+// entries are gathered and the listing closed before any entry is assessed,
+// so the walk holds no descriptor per level of depth.
+TARVIK_OUT_OF_LINE bool list_entries(const std::string& path, std::vector<Entry>& entries) {
     DIR* dir = ::opendir(path.c_str());
     if (!dir) return false;
     for (;;) {
@@ -179,7 +172,7 @@ TARVIK_OUT_OF_LINE bool list_names(const std::string& path, std::vector<std::str
         if (!entry) break;  // the end, or a failing read: keep what was gathered
         std::string_view name = entry->d_name;
         if (name == "." || name == "..") continue;
-        names.emplace_back(name);
+        entries.push_back(Entry{std::string(name), entry->d_type == DT_REG});
     }
     ::closedir(dir);
     return true;
@@ -192,11 +185,12 @@ Result<Artefact> assess_directory(const std::string& path) {
     node.full_mime_type = "inode/directory";
     node.classification_source = ClassificationSource::Structure;
 
-    std::vector<std::string> names;
-    if (!list_names(path, names)) return not_readable(path);
+    std::vector<Entry> entries;
+    if (!list_entries(path, entries)) return not_readable(path);
 
-    for (const std::string& name : names) {
-        Result<Artefact> child = assess_path(join(path, name));
+    for (const Entry& entry : entries) {
+        const std::string child_path = join(path, entry.name);
+        Result<Artefact> child = entry.regular ? assess_listed_file(child_path) : assess_path(child_path);
         if (auto* a = std::get_if<Artefact>(&child)) node.children.push_back(std::move(*a));
     }
     return node;
@@ -232,15 +226,15 @@ Result<Artefact> assess_path(std::string_view path) {
 }
 
 Result<std::string> hash_file(std::string_view path) {
-    std::string p(path);
-    struct stat st;
-    int fd = open_regular(p, st);
-    if (fd < 0) return not_readable(p);
-    alignas(64) uint8_t buf[HASH_BUFFER_LEN];
+    mime_magic::RegularFile file(path);
+    if (!file.is_open()) return not_readable(path);
+    mime_magic::DetectionBuffer& head = mime_magic::DetectionBuffer::of_this_thread();
+    ssize_t got;
+    do {
+        got = head.read_head(file.fd());
+    } while (got < 0 && errno == EINTR);
     std::string out;
-    bool ok = hash_open_file(fd, static_cast<uint64_t>(st.st_size), buf, 0, out);
-    ::close(fd);
-    if (!ok) return not_readable(p);
+    if (got < 0 || !hash_open_file(file.fd(), file.size(), head, out)) return not_readable(path);
     return out;
 }
 

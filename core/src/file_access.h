@@ -1,5 +1,6 @@
-// Steps of the assessment that work on a file already opened, so that one
-// descriptor serves the header, the size, the hash and the trailer probe.
+// Steps of the assessment that work on a file already opened and its head
+// already read, so that one descriptor and one read serve the header, the
+// size, the detection, the hash and the trailer probe.
 #pragma once
 
 #include <cstddef>
@@ -9,25 +10,26 @@
 
 #include <sys/types.h>
 
+#include "mime_magic/file_head.h"
 #include "tarvik/model.h"
 
 namespace tarvik {
 
-// Room for the hash of an open file: the buffer handed to hash_open_file.
-inline constexpr size_t HASH_BUFFER_LEN = 65536;
+// The most bytes the header magic tests look at: the head of the file.
+inline constexpr size_t HEADER_LEN = 8192;
+
+// The disk-image trailer: the last bytes of the file that are searched.
+inline constexpr size_t TRAILER_LEN = 512;
 
 // The content hash of an open regular file of `size` bytes (its size from the
-// file's metadata), whose first `fill` bytes were already read into `buf`
-// (HASH_BUFFER_LEN bytes of room) from the start of the file. Sets `out` to
-// "blake3:" and the 64 lowercase hexadecimal digits of the whole content up
-// to end of file; false when a read fails. Files of 1 MiB and more are
-// hashed through a read-only mapping, and read again from the start should
-// they shrink meanwhile.
-// With `at_end`, the read that delivered the `fill` bytes has already met the
-// end of the file (it was short and delivered the whole size), and no further
-// read is made.
-bool hash_open_file(int fd, uint64_t size, uint8_t* buf, size_t fill, std::string& out,
-                    bool at_end = false);
+// file's metadata), whose first bytes, from the start of the file, `head` holds
+// from its last read. Sets `out` to "blake3:" and the 64 lowercase hexadecimal
+// digits of the whole content up to end of file; false when a read fails.
+// The rest of the file is read on from the end of the head, in constant
+// memory: the head's storage is the room for those reads, so its bytes are
+// gone afterwards. No further read is made when the head read was short and
+// delivered the whole size.
+bool hash_open_file(int fd, uint64_t size, mime_magic::DetectionBuffer& head, std::string& out);
 
 // The disk-image trailer probe on an open file of `size` bytes (its size
 // from the file's metadata): "koly" in its last 512 bytes.

@@ -1,13 +1,12 @@
 // The header magic tests and the disk-image trailer probe: the two content
 // tests that come first when a regular file is classed.
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <string>
 
+#include "mime_magic/file_head.h"
 #include "tarvik/assess.h"
 #include "file_access.h"
 
@@ -44,21 +43,6 @@ bool has_pem_line(const uint8_t* header, size_t len) {
     return false;
 }
 
-// Closes the descriptor it holds when it goes out of scope.
-class FdGuard {
-public:
-    explicit FdGuard(int fd) : fd_(fd) {}
-    ~FdGuard() { ::close(fd_); }
-    FdGuard(const FdGuard&) = delete;
-    FdGuard& operator=(const FdGuard&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-constexpr size_t kTrailerSize = 512;
-
 }  // namespace
 
 std::optional<AtomicClass> sniff_magic(const uint8_t* header, size_t len) {
@@ -85,28 +69,19 @@ std::optional<AtomicClass> sniff_magic(const uint8_t* header, size_t len) {
 }
 
 std::optional<AtomicClass> probe_disk_image_trailer(std::string_view path) {
-    // A path holding a NUL byte cannot be handed to the operating system.
-    if (path.find('\0') != std::string_view::npos) return std::nullopt;
-    const std::string cpath(path);
-
-    // Non-blocking, so that a FIFO put in the file's place cannot hang the open
-    // or the read; no controlling terminal is ever acquired.
-    int fd = ::open(cpath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) return std::nullopt;
-    FdGuard guard(fd);
-    struct stat st;
-    if (::fstat(fd, &st) != 0) return std::nullopt;
-    return probe_disk_image_trailer_fd(fd, st.st_size);
+    mime_magic::RegularFile file(path);
+    if (!file.is_open()) return std::nullopt;
+    return probe_disk_image_trailer_fd(file.fd(), off_t(file.size()));
 }
 
 std::optional<AtomicClass> probe_disk_image_trailer_fd(int fd, off_t size) {
-    const off_t start = size >= off_t(kTrailerSize) ? size - off_t(kTrailerSize) : 0;
+    const off_t start = size >= off_t(TRAILER_LEN) ? size - off_t(TRAILER_LEN) : 0;
     // Positioned reads from size-512 (or 0): the same bytes as a seek and
     // reads, and a descriptor that cannot seek (a FIFO) fails the same way.
-    char buf[kTrailerSize];
+    char buf[TRAILER_LEN];
     size_t got = 0;
-    while (got < kTrailerSize) {
-        ssize_t r = ::pread(fd, buf + got, kTrailerSize - got, start + off_t(got));
+    while (got < TRAILER_LEN) {
+        ssize_t r = ::pread(fd, buf + got, TRAILER_LEN - got, start + off_t(got));
         if (r < 0) {
             if (errno == EINTR) continue;
             return std::nullopt;

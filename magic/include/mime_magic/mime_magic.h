@@ -19,6 +19,14 @@ inline constexpr std::string_view FALLBACK_MIME_TYPE = "application/octet-stream
 // points at static storage.
 std::optional<std::string_view> detect_mime_from_path(std::string_view path);
 
+// Detects the MIME type of a head of content that the caller has read into
+// `buffer`: MIME_SNIFF_BUFFER_LEN bytes, the first `len` of them what one read
+// delivered and every later one 00 (a DetectionBuffer keeps it so). The
+// buffer is used in place, not copied. Returns nothing when `len` is 0 (an
+// empty file), and otherwise what detect_mime_from_path returns for a file
+// whose one read delivered those bytes.
+std::optional<std::string_view> detect_mime_from_buffer(const unsigned char* buffer, std::size_t len);
+
 // Detects the MIME type of an in-memory head of content: `data` is copied into
 // a zero-filled detection buffer (at most 131072 bytes are used). `data` must
 // not be empty. This is the walk that detect_mime_from_path runs after its read.

@@ -1,12 +1,9 @@
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "database/database.h"
+#include "mime_magic/file_head.h"
 #include "mime_magic/mime_magic.h"
 
 namespace mime_magic {
@@ -157,42 +154,22 @@ std::string_view walk(const Probe& b) {
 }  // namespace
 
 std::string_view detect_mime_from_bytes(const unsigned char* data, std::size_t len) {
-    static thread_local uint8_t buffer[MIME_SNIFF_BUFFER_LEN];
-    size_t n = len < MIME_SNIFF_BUFFER_LEN ? len : MIME_SNIFF_BUFFER_LEN;
-    std::memcpy(buffer, data, n);
-    std::memset(buffer + n, 0, MIME_SNIFF_BUFFER_LEN - n);
-    return detect_in_buffer(buffer, MIME_SNIFF_BUFFER_LEN, n);
+    DetectionBuffer& buffer = DetectionBuffer::of_this_thread();
+    buffer.fill(data, len);
+    return detect_in_buffer(buffer.data(), MIME_SNIFF_BUFFER_LEN, buffer.len());
+}
+
+std::optional<std::string_view> detect_mime_from_buffer(const unsigned char* buffer, std::size_t len) {
+    if (len == 0) return std::nullopt;
+    return detect_in_buffer(buffer, MIME_SNIFF_BUFFER_LEN, len);
 }
 
 std::optional<std::string_view> detect_mime_from_path(std::string_view path) {
-    if (path.find('\0') != std::string_view::npos) return std::nullopt;
-    const std::string cpath(path);
-    // O_NONBLOCK: a FIFO or device swapped in for the file must not block the
-    // open. Only a regular file is read: reading a FIFO would take data meant
-    // for its reader, and a device may never end.
-    int fd = ::open(cpath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) return std::nullopt;
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    // Every byte of the buffer from `dirty` on is 00: after a read, only the
-    // bytes the previous one wrote beyond this one's end are cleared, instead
-    // of the whole 128 KiB.
-    static thread_local uint8_t buffer[MIME_SNIFF_BUFFER_LEN];
-    static thread_local size_t dirty = 0;
-    // Exactly one read: a short read is not continued, an interrupted one not retried.
-    ssize_t got = ::read(fd, buffer, sizeof buffer);
-    ::close(fd);
-    if (got <= 0) {
-        std::memset(buffer, 0, sizeof buffer);  // a failed read may have written anything
-        dirty = 0;
-        return std::nullopt;
-    }
-    if (size_t(got) < dirty) std::memset(buffer + got, 0, dirty - size_t(got));
-    dirty = size_t(got);
-    return detect_in_buffer(buffer, MIME_SNIFF_BUFFER_LEN, size_t(got));
+    RegularFile file(path);
+    if (!file.is_open()) return std::nullopt;
+    DetectionBuffer& buffer = DetectionBuffer::of_this_thread();
+    if (buffer.read_head(file.fd()) <= 0) return std::nullopt;
+    return detect_mime_from_buffer(buffer.data(), buffer.len());
 }
 
 }  // namespace mime_magic
