@@ -47,7 +47,9 @@ void run(benchmark::State& state, const std::string& path) {
     std::remove(path.c_str());
 }
 
-void BM_Detect_Binary4K(benchmark::State& state) { run(state, make_file("bin4k", random_binary(4096, 1))); }
+void BM_Detect_Binary4K(benchmark::State& state) {
+    run(state, make_file("bin4k", random_binary(4096, 1)));
+}
 void BM_Detect_Text4K(benchmark::State& state) { run(state, make_file("txt4k", ascii_text(4096))); }
 void BM_Detect_Binary1M(benchmark::State& state) {
     run(state, make_file("bin1m", random_binary(1 << 20, 2)));

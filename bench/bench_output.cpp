@@ -28,7 +28,9 @@ constexpr int kFilesPerDir = 1000;
 
 AtomicClass class_for(int i) {
     switch (i % 8) {
-        case 0: return atomic::StandaloneMacho{ArchWord::Bits64, Endianness::Little, MachoKind::UnknownKind};
+        case 0:
+            return atomic::StandaloneMacho{ArchWord::Bits64, Endianness::Little,
+                                           MachoKind::UnknownKind};
         case 1: return atomic::PropertyList{PlistFormat::Binary};
         case 2: return atomic::Archive{ArchiveKind::Zip};
         case 3: return atomic::Shebang{};
@@ -61,7 +63,8 @@ Artefact build_tree() {
             file.size = uint64_t(i) * 37 % 5000;
             file.class_ = class_for(i);
             file.full_mime_type = "application/octet-stream";
-            file.classification_source = i % 2 ? ClassificationSource::Magic : ClassificationSource::Mime;
+            file.classification_source =
+                i % 2 ? ClassificationSource::Magic : ClassificationSource::Mime;
             dir.children.push_back(std::move(file));
         }
         root.children.push_back(std::move(dir));

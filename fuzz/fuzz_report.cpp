@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto cls = tarvik::sniff_magic(header, header_len);
     file.class_ = cls ? *cls : tarvik::AtomicClass{tarvik::atomic::Unknown{}};
     file.full_mime_type = "application/octet-stream";
-    file.classification_source = cls ? tarvik::ClassificationSource::Magic : tarvik::ClassificationSource::None;
+    file.classification_source =
+        cls ? tarvik::ClassificationSource::Magic : tarvik::ClassificationSource::None;
     file.notes.push_back("note " + path);
 
     tarvik::Artefact dir;

@@ -36,7 +36,9 @@ void* allocate(std::size_t size) {
 
 void* operator new(std::size_t size) { return allocate(size); }
 void* operator new[](std::size_t size) { return allocate(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return std::malloc(size ? size : 1);
+}
 void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
     return std::malloc(size ? size : 1);
 }

@@ -19,7 +19,8 @@ struct TarvikAssessArgs {
 // The value parser of --format: exact, case-sensitive match of "json",
 // "tree" or "debug". Nothing for any other value; `error` (when given) then
 // receives the invalid-value text naming the value and the possible values.
-std::optional<OutputFormat> parse_output_format(std::string_view value, std::string* error = nullptr);
+std::optional<OutputFormat> parse_output_format(std::string_view value,
+                                                std::string* error = nullptr);
 
 // Process start-up (closed standard descriptors reopened on /dev/null, SIGPIPE
 // ignored) followed by run_assess; returns the exit status.

@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::string_view kConnectorMiddle = "\u251C\u2500\u2500 ";  // "├── "
 constexpr std::string_view kConnectorLast = "\u2514\u2500\u2500 ";    // "└── "
-constexpr std::string_view kPrefixMiddle = "\u2502   ";              // "│   "
+constexpr std::string_view kPrefixMiddle = "\u2502   ";               // "│   "
 constexpr std::string_view kPrefixLast = "    ";
 
 void append_tree_line(std::string& out, std::string_view prefix, std::string_view connector,
@@ -41,8 +41,8 @@ void render_children(const Artefact& node, std::string& prefix, std::string& out
 // `prefix` is restored before returning.
 void render_node(const Artefact& node, std::string& prefix, bool is_last, std::string& out) {
     const NodeDescription d = describe_node(node);
-    append_tree_line(out, prefix, is_last ? kConnectorLast : kConnectorMiddle, d.name,
-                     d.class_text, d.size_text);
+    append_tree_line(out, prefix, is_last ? kConnectorLast : kConnectorMiddle, d.name, d.class_text,
+                     d.size_text);
     if (node.is_composite() && !node.children.empty()) {
         const size_t keep = prefix.size();
         prefix.append(is_last ? kPrefixLast : kPrefixMiddle);

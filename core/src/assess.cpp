@@ -16,10 +16,10 @@
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
 
+#include "file_access.h"
 #include "mime_magic/file_head.h"
 #include "mime_magic/mime_magic.h"
 #include "tarvik/assess.h"
-#include "file_access.h"
 
 namespace tarvik {
 
@@ -190,7 +190,8 @@ Result<Artefact> assess_directory(const std::string& path) {
 
     for (const Entry& entry : entries) {
         const std::string child_path = join(path, entry.name);
-        Result<Artefact> child = entry.regular ? assess_listed_file(child_path) : assess_path(child_path);
+        Result<Artefact> child =
+            entry.regular ? assess_listed_file(child_path) : assess_path(child_path);
         if (auto* a = std::get_if<Artefact>(&child)) node.children.push_back(std::move(*a));
     }
     return node;
@@ -214,14 +215,10 @@ Result<Artefact> assess_path(std::string_view path) {
     struct stat st;
     if (has_nul(p) || ::lstat(p.c_str(), &st) != 0) return not_readable(p);
     switch (st.st_mode & S_IFMT) {
-        case S_IFDIR:
-            return assess_directory(p);
-        case S_IFLNK:
-            return assess_symlink(p);
-        case S_IFREG:
-            return assess_regular(p);
-        default:
-            return AssessError::with_path(AssessErrorKind::UnsupportedFileType, p);
+        case S_IFDIR: return assess_directory(p);
+        case S_IFLNK: return assess_symlink(p);
+        case S_IFREG: return assess_regular(p);
+        default: return AssessError::with_path(AssessErrorKind::UnsupportedFileType, p);
     }
 }
 

@@ -33,7 +33,8 @@ void write_class(W& w, const AtomicClass& c) {
                 w.name_value(names::of(v.kind));
                 w.end_field();
                 w.end_struct();
-            } else if constexpr (std::is_same_v<T, atomic::Pem> || std::is_same_v<T, atomic::Ambiguous>) {
+            } else if constexpr (std::is_same_v<T, atomic::Pem> ||
+                                 std::is_same_v<T, atomic::Ambiguous>) {
                 w.begin_struct(variant);
                 if constexpr (std::is_same_v<T, atomic::Pem>) {
                     w.field("labels", true);

@@ -45,30 +45,21 @@ std::string AssessError::message() const {
     const std::string p = lossy_utf8(path);
     const auto& n = nums;
     switch (kind) {
-        case AssessErrorKind::PathNotFound:
-            return "path does not exist: " + p;
+        case AssessErrorKind::PathNotFound: return "path does not exist: " + p;
         case AssessErrorKind::PathNotReadable:
         case AssessErrorKind::PathNotReadable2:
-        case AssessErrorKind::PathNotReadable3:
-            return "path is not readable: " + p;
+        case AssessErrorKind::PathNotReadable3: return "path is not readable: " + p;
         case AssessErrorKind::MalformedAsset:
-        case AssessErrorKind::MalformedAsset2:
-            return "malformed asset: " + p;
-        case AssessErrorKind::MetadataUnreadable:
-            return "metadata unreadable for " + p;
-        case AssessErrorKind::Symlink:
-            return "Symlink error: " + text;
-        case AssessErrorKind::UnsupportedFileType:
-            return p + ": unsupported file type";
-        case AssessErrorKind::UnknownMimetype:
-            return "Unknown mimetype: " + p;
-        case AssessErrorKind::HashFailed:
-            return "Could not hash the file: " + p;
-        case AssessErrorKind::CorruptedFatHeader:
-            return "Mach-O corrupted fat header: " + p;
+        case AssessErrorKind::MalformedAsset2: return "malformed asset: " + p;
+        case AssessErrorKind::MetadataUnreadable: return "metadata unreadable for " + p;
+        case AssessErrorKind::Symlink: return "Symlink error: " + text;
+        case AssessErrorKind::UnsupportedFileType: return p + ": unsupported file type";
+        case AssessErrorKind::UnknownMimetype: return "Unknown mimetype: " + p;
+        case AssessErrorKind::HashFailed: return "Could not hash the file: " + p;
+        case AssessErrorKind::CorruptedFatHeader: return "Mach-O corrupted fat header: " + p;
         case AssessErrorKind::FatHeaderSize:
-            return "Mach-O Inconsistent Fat Header Size: cannot fit " + dec(n[0]) + " bytes into a " +
-                   dec(n[1]) + "-byte Fat Header";
+            return "Mach-O Inconsistent Fat Header Size: cannot fit " + dec(n[0]) +
+                   " bytes into a " + dec(n[1]) + "-byte Fat Header";
         case AssessErrorKind::LoadCommandTooSmall:
             return "malformed load command in " + p + ": cmdsize " + dec(n[0]) +
                    " is too small (minimum 8)";
@@ -103,23 +94,24 @@ std::string AssessError::message() const {
             return "Base Code Directory length is inconsistent: received " + dec(n[0]) +
                    " bytes, expected (" + dec(n[1]) + ")";
         case AssessErrorKind::CodeDirectoryMagic:
-            return "Found is inconsistent with Code Directory. Magic number obtained: " + hex(n[0], 8) +
-                   ", expected: 0xfade0c02";
+            return "Found is inconsistent with Code Directory. Magic number obtained: " +
+                   hex(n[0], 8) + ", expected: 0xfade0c02";
         case AssessErrorKind::HashArrayOverflow:
-            return "HashArray geometry overflow: hashOffset=" + dec(n[0]) + ", n_special=" + dec(n[1]) +
-                   ", n_code=" + dec(n[2]) + ", hash_size=" + dec(n[3]);
+            return "HashArray geometry overflow: hashOffset=" + dec(n[0]) +
+                   ", n_special=" + dec(n[1]) + ", n_code=" + dec(n[2]) +
+                   ", hash_size=" + dec(n[3]);
         case AssessErrorKind::SuperBlobMagic:
             return "The found magic number (0x" + hex(n[0], 8) + ") is not valid for a SuperBlob";
         case AssessErrorKind::SuperBlobTooShort:
             return "SuperBlob length (" + dec(n[0]) + ") is smaller than its header (12 bytes)";
         case AssessErrorKind::SuperBlobCount:
-            return "SuperBlob count (" + dec(n[0]) + ") is inconsistent with length (" + dec(n[1]) + ")";
-        case AssessErrorKind::Io:
-            return std::string("I/O error: ") + std::strerror(os_error);
-        case AssessErrorKind::OffsetOverflow:
-            return "I/O error: offset overflow in file " + p;
+            return "SuperBlob count (" + dec(n[0]) + ") is inconsistent with length (" + dec(n[1]) +
+                   ")";
+        case AssessErrorKind::Io: return std::string("I/O error: ") + std::strerror(os_error);
+        case AssessErrorKind::OffsetOverflow: return "I/O error: offset overflow in file " + p;
         case AssessErrorKind::ByteIntOverflow:
-            return "ByteInt: cannot fit " + dec(n[0]) + " bytes into a " + dec(n[1]) + "-byte integer";
+            return "ByteInt: cannot fit " + dec(n[0]) + " bytes into a " + dec(n[1]) +
+                   "-byte integer";
         case AssessErrorKind::CodeDirectoryOffsetOverflow:
             return "CodeDirectory offset arithmetic overflowed: cd_offset 0x" + hex(n[0], 8) +
                    ", cursor 0x" + hex(n[1], 8);

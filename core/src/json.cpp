@@ -10,8 +10,8 @@
 #include <cstring>
 #include <type_traits>
 
-#include "tarvik/render.h"
 #include "class_shape.h"
+#include "tarvik/render.h"
 #include "variant_names.h"
 
 namespace tarvik {

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string>
 
+#include "file_access.h"
 #include "mime_magic/file_head.h"
 #include "tarvik/assess.h"
-#include "file_access.h"
 
 namespace tarvik {
 
@@ -49,10 +49,14 @@ std::optional<AtomicClass> sniff_magic(const uint8_t* header, size_t len) {
     if (header == nullptr || len < 2) return std::nullopt;
 
     // The rows are tried in this order; the first that matches decides.
-    if (starts_with(header, len, "\xCF\xFA\xED\xFE")) return macho(ArchWord::Bits64, Endianness::Little);
-    if (starts_with(header, len, "\xCE\xFA\xED\xFE")) return macho(ArchWord::Bits32, Endianness::Little);
-    if (starts_with(header, len, "\xFE\xED\xFA\xCF")) return macho(ArchWord::Bits64, Endianness::Big);
-    if (starts_with(header, len, "\xFE\xED\xFA\xCE")) return macho(ArchWord::Bits32, Endianness::Big);
+    if (starts_with(header, len, "\xCF\xFA\xED\xFE"))
+        return macho(ArchWord::Bits64, Endianness::Little);
+    if (starts_with(header, len, "\xCE\xFA\xED\xFE"))
+        return macho(ArchWord::Bits32, Endianness::Little);
+    if (starts_with(header, len, "\xFE\xED\xFA\xCF"))
+        return macho(ArchWord::Bits64, Endianness::Big);
+    if (starts_with(header, len, "\xFE\xED\xFA\xCE"))
+        return macho(ArchWord::Bits32, Endianness::Big);
     if (starts_with(header, len, "\xCA\xFE\xBA\xBE")) return atomic::FatMacho{};
     if (starts_with(header, len, "\xBE\xBA\xFE\xCA")) return atomic::FatMacho{};
     if (starts_with(header, len, "bplist00")) return atomic::PropertyList{PlistFormat::Binary};
@@ -96,7 +100,8 @@ std::optional<AtomicClass> probe_disk_image_trailer_fd(int fd, off_t size) {
 std::optional<AtomicClass> disk_image_trailer_in(const uint8_t* tail, size_t len) {
     // The UDIF trailer block begins "koly"; it is looked for anywhere in the
     // bytes read, not only where the block would start.
-    if (std::string_view(reinterpret_cast<const char*>(tail), len).find("koly") != std::string_view::npos)
+    if (std::string_view(reinterpret_cast<const char*>(tail), len).find("koly") !=
+        std::string_view::npos)
         return atomic::Archive{ArchiveKind::DiskImage};
     return std::nullopt;
 }

@@ -11,14 +11,11 @@ namespace {
 
 // The UTF-8 encodings of the Unicode White_Space characters.
 constexpr std::array<std::string_view, 25> kWhiteSpace = {
-    "\x09", "\x0A", "\x0B", "\x0C", "\x0D", "\x20",
-    "\xC2\x85", "\xC2\xA0",
-    "\xE1\x9A\x80",
-    "\xE2\x80\x80", "\xE2\x80\x81", "\xE2\x80\x82", "\xE2\x80\x83", "\xE2\x80\x84",
-    "\xE2\x80\x85", "\xE2\x80\x86", "\xE2\x80\x87", "\xE2\x80\x88", "\xE2\x80\x89",
-    "\xE2\x80\x8A",
-    "\xE2\x80\xA8", "\xE2\x80\xA9", "\xE2\x80\xAF", "\xE2\x81\x9F",
-    "\xE3\x80\x80",
+    "\x09",         "\x0A",         "\x0B",         "\x0C",         "\x0D",
+    "\x20",         "\xC2\x85",     "\xC2\xA0",     "\xE1\x9A\x80", "\xE2\x80\x80",
+    "\xE2\x80\x81", "\xE2\x80\x82", "\xE2\x80\x83", "\xE2\x80\x84", "\xE2\x80\x85",
+    "\xE2\x80\x86", "\xE2\x80\x87", "\xE2\x80\x88", "\xE2\x80\x89", "\xE2\x80\x8A",
+    "\xE2\x80\xA8", "\xE2\x80\xA9", "\xE2\x80\xAF", "\xE2\x81\x9F", "\xE3\x80\x80",
 };
 
 std::string_view trim_white_space(std::string_view s) {
@@ -87,7 +84,8 @@ std::optional<AtomicClass> classify_by_mime(std::string_view mime) {
 
     if (top == "text") return text_subtype_class(split_mime_type(mime).second);
     if (top == "application") return application_subtype_class(split_mime_type(mime).second);
-    if (top == "font" || top == "image" || top == "audio" || top == "video") return atomic::PassiveMedia{};
+    if (top == "font" || top == "image" || top == "audio" || top == "video")
+        return atomic::PassiveMedia{};
     if (top == "model") return atomic::OtherFileTypes{MimeTopLevel::Model};
     if (top == "message") return atomic::OtherFileTypes{MimeTopLevel::Message};
     if (top == "example") return atomic::OtherFileTypes{MimeTopLevel::Example};

@@ -58,24 +58,35 @@ inline std::string_view of(ArchiveKind v) {
 
 inline std::string_view of(MimeTopLevel v) {
     static constexpr std::array<std::string_view, 11> t = {
-        "Image", "Audio",     "Video",   "Font",    "Model",  "Text",
+        "Image",       "Audio",     "Video",   "Font",    "Model",  "Text",
         "Application", "Multipart", "Message", "Example", "Unknown"};
     return detail::pick(t, v, "MimeTopLevel");
 }
 
 inline std::string_view of(ClassificationSource v) {
-    static constexpr std::array<std::string_view, 6> t = {"Magic",   "Mime",      "Extension",
-                                                          "Forced",  "Structure", "None"};
+    static constexpr std::array<std::string_view, 6> t = {"Magic",  "Mime",      "Extension",
+                                                          "Forced", "Structure", "None"};
     return detail::pick(t, v, "ClassificationSource");
 }
 
 // The variant name of a class value.
 inline std::string_view of(const AtomicClass& c) {
-    static constexpr std::array<std::string_view, 16> t = {
-        "StandaloneMacho", "FatMacho",     "PropertyList", "CmsBlob",
-        "Pem",             "Shebang",      "AppleScriptCompiled", "WebContent",
-        "XmlDescriptor",   "Archive",      "PassiveMedia", "OtherText",
-        "OtherBinary",     "OtherFileTypes", "Unknown",    "Ambiguous"};
+    static constexpr std::array<std::string_view, 16> t = {"StandaloneMacho",
+                                                           "FatMacho",
+                                                           "PropertyList",
+                                                           "CmsBlob",
+                                                           "Pem",
+                                                           "Shebang",
+                                                           "AppleScriptCompiled",
+                                                           "WebContent",
+                                                           "XmlDescriptor",
+                                                           "Archive",
+                                                           "PassiveMedia",
+                                                           "OtherText",
+                                                           "OtherBinary",
+                                                           "OtherFileTypes",
+                                                           "Unknown",
+                                                           "Ambiguous"};
     static_assert(std::variant_size_v<AtomicClass> == t.size());
     return detail::pick(t, c.index(), "AtomicClass");
 }

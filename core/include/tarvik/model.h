@@ -20,7 +20,17 @@ enum class Endianness : uint8_t { Little, Big };
 enum class PlistFormat : uint8_t { Xml, Binary, Json };
 enum class ArchiveKind : uint8_t { Zip, Xar, Ar, DiskImage, OtherArchive };
 enum class MimeTopLevel : uint8_t {
-    Image, Audio, Video, Font, Model, Text, Application, Multipart, Message, Example, Unknown
+    Image,
+    Audio,
+    Video,
+    Font,
+    Model,
+    Text,
+    Application,
+    Multipart,
+    Message,
+    Example,
+    Unknown
 };
 enum class ClassificationSource : uint8_t { Magic, Mime, Extension, Forced, Structure, None };
 
@@ -32,12 +42,16 @@ struct StandaloneMacho {
     MachoKind kind;
     bool operator==(const StandaloneMacho&) const = default;
 };
-struct FatMacho { bool operator==(const FatMacho&) const = default; };
+struct FatMacho {
+    bool operator==(const FatMacho&) const = default;
+};
 struct PropertyList {
     PlistFormat format;
     bool operator==(const PropertyList&) const = default;
 };
-struct CmsBlob { bool operator==(const CmsBlob&) const = default; };
+struct CmsBlob {
+    bool operator==(const CmsBlob&) const = default;
+};
 struct Pem {
     std::vector<std::string> labels;
     bool operator==(const Pem&) const = default;
@@ -46,21 +60,35 @@ struct Shebang {
     std::optional<std::string> interpreter;
     bool operator==(const Shebang&) const = default;
 };
-struct AppleScriptCompiled { bool operator==(const AppleScriptCompiled&) const = default; };
-struct WebContent { bool operator==(const WebContent&) const = default; };
-struct XmlDescriptor { bool operator==(const XmlDescriptor&) const = default; };
+struct AppleScriptCompiled {
+    bool operator==(const AppleScriptCompiled&) const = default;
+};
+struct WebContent {
+    bool operator==(const WebContent&) const = default;
+};
+struct XmlDescriptor {
+    bool operator==(const XmlDescriptor&) const = default;
+};
 struct Archive {
     ArchiveKind kind;
     bool operator==(const Archive&) const = default;
 };
-struct PassiveMedia { bool operator==(const PassiveMedia&) const = default; };
-struct OtherText { bool operator==(const OtherText&) const = default; };
-struct OtherBinary { bool operator==(const OtherBinary&) const = default; };
+struct PassiveMedia {
+    bool operator==(const PassiveMedia&) const = default;
+};
+struct OtherText {
+    bool operator==(const OtherText&) const = default;
+};
+struct OtherBinary {
+    bool operator==(const OtherBinary&) const = default;
+};
 struct OtherFileTypes {
     MimeTopLevel top;
     bool operator==(const OtherFileTypes&) const = default;
 };
-struct Unknown { bool operator==(const Unknown&) const = default; };
+struct Unknown {
+    bool operator==(const Unknown&) const = default;
+};
 struct Ambiguous {
     std::vector<std::string> reasons;
     bool operator==(const Ambiguous&) const = default;
@@ -79,8 +107,12 @@ struct Bundle {
     BundleKind kind;
     bool operator==(const Bundle&) const = default;
 };
-struct AmbiguousDirectory { bool operator==(const AmbiguousDirectory&) const = default; };
-struct UnknownComposite { bool operator==(const UnknownComposite&) const = default; };
+struct AmbiguousDirectory {
+    bool operator==(const AmbiguousDirectory&) const = default;
+};
+struct UnknownComposite {
+    bool operator==(const UnknownComposite&) const = default;
+};
 }  // namespace composite
 
 using CompositeClass =

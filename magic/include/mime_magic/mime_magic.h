@@ -25,7 +25,8 @@ std::optional<std::string_view> detect_mime_from_path(std::string_view path);
 // buffer is used in place, not copied. Returns nothing when `len` is 0 (an
 // empty file), and otherwise what detect_mime_from_path returns for a file
 // whose one read delivered those bytes.
-std::optional<std::string_view> detect_mime_from_buffer(const unsigned char* buffer, std::size_t len);
+std::optional<std::string_view> detect_mime_from_buffer(const unsigned char* buffer,
+                                                        std::size_t len);
 
 // Detects the MIME type of an in-memory head of content: `data` is copied into
 // a zero-filled detection buffer (at most 131072 bytes are used). `data` must

@@ -50,7 +50,9 @@ bool check_application_dash_xml(const Probe& b) { return at(b, 0, "<MPD"); }
 bool check_application_dicom(const Probe& b) { return at(b, 128, "DICM"); }
 
 // "application/dif+xml"
-bool check_application_dif_xml(const Probe& b) { return xml_root(b, "DIF") || xml_root(b, "DIF", kDif); }
+bool check_application_dif_xml(const Probe& b) {
+    return xml_root(b, "DIF") || xml_root(b, "DIF", kDif);
+}
 
 // "application/dita+xml;format=concept"
 bool check_application_dita_xml_format_concept(const Probe& b) {
@@ -94,7 +96,9 @@ bool check_application_fits(const Probe& b) {
 // "application/gml+xml". The GML 3.2 names begin with the GML name, so they
 // occur only where it occurs and cannot change the answer: they are not
 // searched.
-bool check_application_gml_xml(const Probe& b) { return text(b) && within_any_case(b, 0, 2048, kGml); }
+bool check_application_gml_xml(const Probe& b) {
+    return text(b) && within_any_case(b, 0, 2048, kGml);
+}
 
 // "application/gpx+xml"
 bool check_application_gpx_xml(const Probe& b) { return xml_root(b, "gpx", kGpx11); }
@@ -108,13 +112,17 @@ bool check_application_illustrator_ps(const Probe& b) {
 }
 
 // "application/inf"
-bool check_application_inf(const Probe& b) { return at(b, 0, "[version]") || at(b, 0, "[strings]"); }
+bool check_application_inf(const Probe& b) {
+    return at(b, 0, "[version]") || at(b, 0, "[strings]");
+}
 
 // "application/java-vm"
 bool check_application_java_vm(const Probe& b) { return at(b, 0, "CA FE BA BE"_hex); }
 
 // "application/mac-binhex40"
-bool check_application_mac_binhex40(const Probe& b) { return at(b, 11, "must be converted with BinHex"); }
+bool check_application_mac_binhex40(const Probe& b) {
+    return at(b, 11, "must be converted with BinHex");
+}
 
 // "application/marc". The fixed '45' at 20 goes first: the five-digit search
 // scans the whole buffer.
@@ -131,8 +139,8 @@ bool check_application_mathematica(const Probe& b) { return at(b, 0, "(**") || a
 namespace {
 // Mail header lines that an mbox message starts with, in the order tried.
 const Needle kMboxHeaders[] = {
-    "\nFrom: ",         "\nDate: ",          "\nSubject: ",        "\nDelivered-To: ",
-    "\nReceived: by ",  "\nReceived: via ",  "\nReceived: from ",  "\nMime-Version: ",
+    "\nFrom: ",        "\nDate: ",         "\nSubject: ",       "\nDelivered-To: ",
+    "\nReceived: by ", "\nReceived: via ", "\nReceived: from ", "\nMime-Version: ",
 };
 
 bool mbox_header_within(const Probe& b, size_t last) {
@@ -170,7 +178,9 @@ bool check_application_msword(const Probe& b) {
 }
 
 // "application/msword2"
-bool check_application_msword2(const Probe& b) { return at(b, 0, "9B A5"_hex) || at(b, 0, "DB A5"_hex); }
+bool check_application_msword2(const Probe& b) {
+    return at(b, 0, "9B A5"_hex) || at(b, 0, "DB A5"_hex);
+}
 
 // "application/msword5"
 bool check_application_msword5(const Probe& b) { return at(b, 0, "FE 37"_hex); }
@@ -198,8 +208,8 @@ bool check_application_onenote_format_onetoc2(const Probe& b) {
 
 // "application/onix-message+xml"
 bool check_application_onix_message_xml(const Probe& b) {
-    return xml_root(b, "ONIXMessage", kOnix3Reference) ||
-           xml_root(b, "ONIXmessage", kOnix3Short) || xml_root(b, "ONIXMessage");
+    return xml_root(b, "ONIXMessage", kOnix3Reference) || xml_root(b, "ONIXmessage", kOnix3Short) ||
+           xml_root(b, "ONIXMessage");
 }
 
 // "application/onix-message-short+xml"
@@ -213,14 +223,19 @@ bool check_application_owl_xml(const Probe& b) { return xml_root(b, "Ontology", 
 // "application/pdf"
 bool check_application_pdf(const Probe& b) {
     if (at(b, 0, "%PDF-")) return true;
-    if (at(b, 0, "\xEF\xBB\xBF" "%PDF-")) return true;  // behind a UTF-8 byte-order mark
+    if (at(b, 0,
+           "\xEF\xBB\xBF"
+           "%PDF-"))
+        return true;  // behind a UTF-8 byte-order mark
     if (!pattern_over(b, Pat::Pdf1, 0, 128)) return false;
     if (within(b, 1, 512, "%PDF-1.")) return true;
     return within(b, 1, 512, "%PDF-2.");
 }
 
 // "application/pgp-encrypted"
-bool check_application_pgp_encrypted(const Probe& b) { return at(b, 0, "85"_hex) && at(b, 3, "03"_hex); }
+bool check_application_pgp_encrypted(const Probe& b) {
+    return at(b, 0, "85"_hex) && at(b, 3, "03"_hex);
+}
 
 // "application/pkcs7-signature": PEM, or a DER SequenceOf with a definite or
 // indefinite length followed by the PKCS #7 object identifier and [0].
@@ -241,19 +256,27 @@ bool check_application_postscript(const Probe& b) {
 }
 
 // "application/rdf+xml"
-bool check_application_rdf_xml(const Probe& b) { return xml_root(b, "RDF") || xml_root(b, "RDF", kRdfSyntax); }
+bool check_application_rdf_xml(const Probe& b) {
+    return xml_root(b, "RDF") || xml_root(b, "RDF", kRdfSyntax);
+}
 
 // "application/rss+xml"
-bool check_application_rss_xml(const Probe& b) { return xml_root(b, "rss", kRss10) || xml_root(b, "rss"); }
+bool check_application_rss_xml(const Probe& b) {
+    return xml_root(b, "rss", kRss10) || xml_root(b, "rss");
+}
 
 // "application/rtf"
 bool check_application_rtf(const Probe& b) { return at(b, 0, "7B 5C 72 74 66"_hex); }
 
 // "application/sereal;version=1"
-bool check_application_sereal_version_1(const Probe& b) { return at(b, 0, "=srl") && byte_mask(b, 4, 0x0F, 0x01); }
+bool check_application_sereal_version_1(const Probe& b) {
+    return at(b, 0, "=srl") && byte_mask(b, 4, 0x0F, 0x01);
+}
 
 // "application/sereal;version=2"
-bool check_application_sereal_version_2(const Probe& b) { return at(b, 0, "=srl") && byte_mask(b, 4, 0x0F, 0x02); }
+bool check_application_sereal_version_2(const Probe& b) {
+    return at(b, 0, "=srl") && byte_mask(b, 4, 0x0F, 0x02);
+}
 
 // "application/sereal;version=3"
 bool check_application_sereal_version_3(const Probe& b) {
@@ -264,7 +287,9 @@ bool check_application_sereal_version_3(const Probe& b) {
 bool check_application_smil_xml(const Probe& b) { return xml_root(b, "smil"); }
 
 // "application/timestamped-data"
-bool check_application_timestamped_data(const Probe& b) { return at(b, 0, "30 80 06 0B 2A 86 48 86 F7"_hex); }
+bool check_application_timestamped_data(const Probe& b) {
+    return at(b, 0, "30 80 06 0B 2A 86 48 86 F7"_hex);
+}
 
 // "application/ttml+xml"
 bool check_application_ttml_xml(const Probe& b) { return xml_root(b, "tt", kTtml); }
@@ -278,7 +303,9 @@ bool check_application_tzif(const Probe& b) {
 bool check_application_warc(const Probe& b) { return at(b, 0, "WARC/"); }
 
 // "application/wasm"
-bool check_application_wasm(const Probe& b) { return at(b, 0, "00 61 73 6D"_hex) || at(b, 0, "6D 73 61 00"_hex); }
+bool check_application_wasm(const Probe& b) {
+    return at(b, 0, "00 61 73 6D"_hex) || at(b, 0, "6D 73 61 00"_hex);
+}
 
 // "application/xhtml+xml"
 bool check_application_xhtml_xml(const Probe& b) {
@@ -288,7 +315,10 @@ bool check_application_xhtml_xml(const Probe& b) {
 // "application/xml"
 bool check_application_xml(const Probe& b) {
     if (at(b, 0, "<?xml") || at(b, 0, "<?XML")) return true;
-    if (at(b, 0, "\xEF\xBB\xBF" "<?xml")) return true;
+    if (at(b, 0,
+           "\xEF\xBB\xBF"
+           "<?xml"))
+        return true;
     if (at(b, 0, "\r\n<?xml")) return true;
     if (at(b, 0, "FF FE 3C 00 3F 00 78 00 6D 00 6C 00"_hex)) return true;  // UTF-16LE with BOM
     if (at(b, 0, "FE FF 00 3C 00 3F 00 78 00 6D 00 6C"_hex)) return true;  // UTF-16BE with BOM
@@ -311,7 +341,8 @@ bool check_application_xspf_xml(const Probe& b) { return xml_root(b, "playlist",
 
 // "application/zip"
 bool check_application_zip(const Probe& b) {
-    return at(b, 0, "50 4B 03 04"_hex) || at(b, 0, "50 4B 05 06"_hex) || at(b, 0, "50 4B 07 08"_hex);
+    return at(b, 0, "50 4B 03 04"_hex) || at(b, 0, "50 4B 05 06"_hex) ||
+           at(b, 0, "50 4B 07 08"_hex);
 }
 
 // "application/zlib"

@@ -63,10 +63,14 @@ bool check_application_vnd_adobe_indesign_idml_package(const Probe& b) {
 }
 
 // "application/vnd.adobe.xdp+xml"
-bool check_application_vnd_adobe_xdp_xml(const Probe& b) { return xml_root(b, "xdp", ns::kAdobeXdp); }
+bool check_application_vnd_adobe_xdp_xml(const Probe& b) {
+    return xml_root(b, "xdp", ns::kAdobeXdp);
+}
 
 // "application/vnd.adobe.xfdf"
-bool check_application_vnd_adobe_xfdf(const Probe& b) { return xml_root(b, "xfdf", ns::kAdobeXfdf); }
+bool check_application_vnd_adobe_xfdf(const Probe& b) {
+    return xml_root(b, "xfdf", ns::kAdobeXfdf);
+}
 
 // "application/vnd.apple.keynote"
 bool check_application_vnd_apple_keynote(const Probe& b) {
@@ -82,10 +86,14 @@ bool check_application_vnd_apple_numbers(const Probe& b) {
 }
 
 // "application/vnd.apple.pages"
-bool check_application_vnd_apple_pages(const Probe& b) { return xml_root(b, "document", ns::kApplePages); }
+bool check_application_vnd_apple_pages(const Probe& b) {
+    return xml_root(b, "document", ns::kApplePages);
+}
 
 // "application/vnd.digilite.prolights"
-bool check_application_vnd_digilite_prolights(const Probe& b) { return at(b, 0, "7F 0C 44 2B"_hex); }
+bool check_application_vnd_digilite_prolights(const Probe& b) {
+    return at(b, 0, "7F 0C 44 2B"_hex);
+}
 
 // "application/vnd.etsi.asic-e+zip"
 bool check_application_vnd_etsi_asic_e_zip(const Probe& b) {
@@ -128,7 +136,9 @@ bool check_application_vnd_isac_fcs(const Probe& b) { return pattern(b, Pat::Isa
 bool check_application_vnd_java_hprof(const Probe& b) { return pattern(b, Pat::JavaHprof1); }
 
 // "application/vnd.java.hprof.text"
-bool check_application_vnd_java_hprof_text(const Probe& b) { return pattern(b, Pat::JavaHprofText1); }
+bool check_application_vnd_java_hprof_text(const Probe& b) {
+    return pattern(b, Pat::JavaHprofText1);
+}
 
 // "application/vnd.lotus-1-2-3;version=1"
 bool check_application_vnd_lotus_1_2_3_version_1(const Probe& b) {
@@ -183,23 +193,23 @@ bool check_application_vnd_ms_excel(const Probe& b) {
 
 // "application/vnd.ms-excel.sheet.2"
 bool check_application_vnd_ms_excel_sheet_2(const Probe& b) {
-    return at(b, 0, "09 00 04 00"_hex) && (at(b, 4, "00 00 10 00"_hex) ||
-                                           at(b, 4, "00 00 20 00"_hex) ||
-                                           at(b, 4, "00 00 40 00"_hex));
+    return at(b, 0, "09 00 04 00"_hex) &&
+           (at(b, 4, "00 00 10 00"_hex) || at(b, 4, "00 00 20 00"_hex) ||
+            at(b, 4, "00 00 40 00"_hex));
 }
 
 // "application/vnd.ms-excel.sheet.3"
 bool check_application_vnd_ms_excel_sheet_3(const Probe& b) {
-    return at(b, 0, "09 02 06 00"_hex) && (at(b, 4, "00 00 10 00"_hex) ||
-                                           at(b, 4, "00 00 20 00"_hex) ||
-                                           at(b, 4, "00 00 40 00"_hex));
+    return at(b, 0, "09 02 06 00"_hex) &&
+           (at(b, 4, "00 00 10 00"_hex) || at(b, 4, "00 00 20 00"_hex) ||
+            at(b, 4, "00 00 40 00"_hex));
 }
 
 // "application/vnd.ms-excel.sheet.4"
 bool check_application_vnd_ms_excel_sheet_4(const Probe& b) {
-    return at(b, 0, "09 04 06 00"_hex) && (at(b, 4, "00 00 10 00"_hex) ||
-                                           at(b, 4, "00 00 20 00"_hex) ||
-                                           at(b, 4, "00 00 40 00"_hex));
+    return at(b, 0, "09 04 06 00"_hex) &&
+           (at(b, 4, "00 00 10 00"_hex) || at(b, 4, "00 00 20 00"_hex) ||
+            at(b, 4, "00 00 40 00"_hex));
 }
 
 // "application/vnd.ms-excel.workspace.3"
@@ -221,7 +231,9 @@ bool check_application_vnd_ms_fontobject(const Probe& b) {
 bool check_application_vnd_ms_htmlhelp(const Probe& b) { return at(b, 0, "ITSF"); }
 
 // "application/vnd.ms-outlook-pst"
-bool check_application_vnd_ms_outlook_pst(const Probe& b) { return at(b, 0, "!BDN") && at(b, 8, "SM"); }
+bool check_application_vnd_ms_outlook_pst(const Probe& b) {
+    return at(b, 0, "!BDN") && at(b, 8, "SM");
+}
 
 // "application/vnd.ms-package.3dmanufacturing-3dmodel+xml"
 bool check_application_vnd_ms_package_3dmanufacturing_3dmodel_xml(const Probe& b) {
@@ -273,8 +285,7 @@ bool check_application_vnd_oasis_opendocument_chart(const Probe& b) {
 
 // "application/vnd.oasis.opendocument.chart-template"
 bool check_application_vnd_oasis_opendocument_chart_template(const Probe& b) {
-    return at(b, 0, "PK") &&
-           at(b, 30, "mimetypeapplication/vnd.oasis.opendocument.chart-template");
+    return at(b, 0, "PK") && at(b, 30, "mimetypeapplication/vnd.oasis.opendocument.chart-template");
 }
 
 // "application/vnd.oasis.opendocument.flat.presentation"
@@ -321,14 +332,12 @@ bool check_application_vnd_oasis_opendocument_image(const Probe& b) {
 
 // "application/vnd.oasis.opendocument.image-template"
 bool check_application_vnd_oasis_opendocument_image_template(const Probe& b) {
-    return at(b, 0, "PK") &&
-           at(b, 30, "mimetypeapplication/vnd.oasis.opendocument.image-template");
+    return at(b, 0, "PK") && at(b, 30, "mimetypeapplication/vnd.oasis.opendocument.image-template");
 }
 
 // "application/vnd.oasis.opendocument.presentation"
 bool check_application_vnd_oasis_opendocument_presentation(const Probe& b) {
-    return at(b, 0, "PK") &&
-           at(b, 30, "mimetypeapplication/vnd.oasis.opendocument.presentation");
+    return at(b, 0, "PK") && at(b, 30, "mimetypeapplication/vnd.oasis.opendocument.presentation");
 }
 
 // "application/vnd.oasis.opendocument.presentation-template"
@@ -339,8 +348,7 @@ bool check_application_vnd_oasis_opendocument_presentation_template(const Probe&
 
 // "application/vnd.oasis.opendocument.spreadsheet"
 bool check_application_vnd_oasis_opendocument_spreadsheet(const Probe& b) {
-    return at(b, 0, "PK") &&
-           at(b, 30, "mimetypeapplication/vnd.oasis.opendocument.spreadsheet");
+    return at(b, 0, "PK") && at(b, 30, "mimetypeapplication/vnd.oasis.opendocument.spreadsheet");
 }
 
 // "application/vnd.oasis.opendocument.spreadsheet-template"
@@ -363,14 +371,12 @@ bool check_application_vnd_oasis_opendocument_text(const Probe& b) {
 
 // "application/vnd.oasis.opendocument.text-master"
 bool check_application_vnd_oasis_opendocument_text_master(const Probe& b) {
-    return at(b, 0, "PK") &&
-           at(b, 30, "mimetypeapplication/vnd.oasis.opendocument.text-master");
+    return at(b, 0, "PK") && at(b, 30, "mimetypeapplication/vnd.oasis.opendocument.text-master");
 }
 
 // "application/vnd.oasis.opendocument.text-template"
 bool check_application_vnd_oasis_opendocument_text_template(const Probe& b) {
-    return at(b, 0, "PK") &&
-           at(b, 30, "mimetypeapplication/vnd.oasis.opendocument.text-template");
+    return at(b, 0, "PK") && at(b, 30, "mimetypeapplication/vnd.oasis.opendocument.text-template");
 }
 
 // "application/vnd.oasis.opendocument.text-web"
@@ -379,7 +385,8 @@ bool check_application_vnd_oasis_opendocument_text_web(const Probe& b) {
 }
 
 // "application/vnd.openxmlformats-officedocument.presentationml.presentation"
-bool check_application_vnd_openxmlformats_officedocument_presentationml_presentation(const Probe& b) {
+bool check_application_vnd_openxmlformats_officedocument_presentationml_presentation(
+    const Probe& b) {
     return ooxml_package(b, "ppt/");
 }
 
@@ -461,11 +468,14 @@ bool check_application_vnd_tcpdump_pcap(const Probe& b) {
 
 // "application/vnd.tcpdump.pcapng"
 bool check_application_vnd_tcpdump_pcapng(const Probe& b) {
-    return at(b, 0, "0A 0D 0D 0A"_hex) && (at(b, 8, "A1 B2 C3 D4"_hex) || at(b, 8, "4D 3C 2B 1A"_hex));
+    return at(b, 0, "0A 0D 0D 0A"_hex) &&
+           (at(b, 8, "A1 B2 C3 D4"_hex) || at(b, 8, "4D 3C 2B 1A"_hex));
 }
 
 // "application/vnd.wolfram.wl"
-bool check_application_vnd_wolfram_wl(const Probe& b) { return at(b, 0, "#!/usr/bin/env wolframscript"); }
+bool check_application_vnd_wolfram_wl(const Probe& b) {
+    return at(b, 0, "#!/usr/bin/env wolframscript");
+}
 
 // "application/vnd.wordperfect"
 bool check_application_vnd_wordperfect(const Probe& b) {

@@ -7,7 +7,9 @@ namespace {
 
 // The SQLite header string with its terminating zero, which every SQLite-based
 // type tests first.
-inline bool sqlite_header(const Probe& b) { return at(b, 0, "SQLite format 3") && at(b, 15, "00"_hex); }
+inline bool sqlite_header(const Probe& b) {
+    return at(b, 0, "SQLite format 3") && at(b, 15, "00"_hex);
+}
 
 // A thin Mach-O file (32- or 64-bit magic, either byte order) whose file-type
 // word at 12, read in the byte order of the magic, is `t`.
@@ -54,7 +56,9 @@ bool check_application_x_adobe_indesign(const Probe& b) {
 }
 
 // "application/x-adobe-indesign-interchange"
-bool check_application_x_adobe_indesign_interchange(const Probe& b) { return within(b, 0, 100, "<?aid"); }
+bool check_application_x_adobe_indesign_interchange(const Probe& b) {
+    return within(b, 0, 100, "<?aid");
+}
 
 // "application/x-amf"
 bool check_application_x_amf(const Probe& b) { return xml_root(b, "amf"); }
@@ -65,7 +69,9 @@ bool check_application_x_amiga_disk_format(const Probe& b) {
 }
 
 // "application/x-archive"
-bool check_application_x_archive(const Probe& b) { return at(b, 0, "=<ar>") || at(b, 0, "!<arch>"); }
+bool check_application_x_archive(const Probe& b) {
+    return at(b, 0, "=<ar>") || at(b, 0, "!<arch>");
+}
 
 // "application/x-arj"
 bool check_application_x_arj(const Probe& b) { return at(b, 0, "60 EA"_hex); }
@@ -93,7 +99,9 @@ bool check_application_x_bat(const Probe& b) {
 }
 
 // "application/x-bentley-besqlite"
-bool check_application_x_bentley_besqlite(const Probe& b) { return sqlite_header(b) && at(b, 68, "BeDb"); }
+bool check_application_x_bentley_besqlite(const Probe& b) {
+    return sqlite_header(b) && at(b, 68, "BeDb");
+}
 
 // "application/x-bentley-localization"
 bool check_application_x_bentley_localization(const Probe& b) {
@@ -160,8 +168,8 @@ bool check_application_x_berkeley_db_format_queue(const Probe& b) {
 namespace {
 // BibTeX entry openers, in the order they are tried.
 constexpr const char* kBibtexOpeners[] = {
-    "@article{",   "@book{",   "@inbook{",    "@incollection{", "@inproceedings{", "@manual{",
-    "@misc{",      "@preamble{", "@phdthesis{", "@string{",     "@techreport{",    "@unpublished{",
+    "@article{", "@book{",     "@inbook{",    "@incollection{", "@inproceedings{", "@manual{",
+    "@misc{",    "@preamble{", "@phdthesis{", "@string{",       "@techreport{",    "@unpublished{",
 };
 }  // namespace
 
@@ -224,7 +232,9 @@ bool check_application_x_debian_package(const Probe& b) {
 }
 
 // "application/x-dex"
-bool check_application_x_dex(const Probe& b) { return at(b, 0, "64 65 78 0A"_hex) && at(b, 7, "00"_hex); }
+bool check_application_x_dex(const Probe& b) {
+    return at(b, 0, "64 65 78 0A"_hex) && at(b, 7, "00"_hex);
+}
 
 // "application/x-dvd-ifo"
 bool check_application_x_dvd_ifo(const Probe& b) {
@@ -327,7 +337,9 @@ bool check_application_x_foxmail(const Probe& b) {
 }
 
 // "application/x-geopackage"
-bool check_application_x_geopackage(const Probe& b) { return sqlite_header(b) && at(b, 68, "GPKG"); }
+bool check_application_x_geopackage(const Probe& b) {
+    return sqlite_header(b) && at(b, 68, "GPKG");
+}
 
 // "application/x-geopackage; version=1.1Or1.0"
 bool check_application_x_geopackage__version_1_1Or1_0(const Probe& b) {
@@ -341,7 +353,9 @@ bool check_application_x_gnumeric(const Probe& b) { return at(b, 39, "=<gmr:Work
 bool check_application_x_grib(const Probe& b) { return at(b, 0, "GRIB"); }
 
 // "application/x-gtar"
-bool check_application_x_gtar(const Probe& b) { return at(b, 257, "ustar") && at(b, 262, "20 20 00"_hex); }
+bool check_application_x_gtar(const Probe& b) {
+    return at(b, 257, "ustar") && at(b, 262, "20 20 00"_hex);
+}
 
 // "application/x-guitar-pro"
 bool check_application_x_guitar_pro(const Probe& b) {
@@ -406,7 +420,9 @@ bool check_application_x_java_keystore(const Probe& b) {
 }
 
 // "application/x-jeol-jdf"
-bool check_application_x_jeol_jdf(const Probe& b) { return at(b, 0, "JEOL.NMR") || at(b, 0, "RMN.LOEJ"); }
+bool check_application_x_jeol_jdf(const Probe& b) {
+    return at(b, 0, "JEOL.NMR") || at(b, 0, "RMN.LOEJ");
+}
 
 // "application/x-jigdo"
 bool check_application_x_jigdo(const Probe& b) { return at(b, 0, "JigsawDownload template"); }
@@ -519,13 +535,17 @@ bool check_application_x_ms_compress_szdd(const Probe& b) {
 }
 
 // "application/x-ms-nls"
-bool check_application_x_ms_nls(const Probe& b) { return pattern(b, Pat::MsNls1) || pattern(b, Pat::MsNls2); }
+bool check_application_x_ms_nls(const Probe& b) {
+    return pattern(b, Pat::MsNls1) || pattern(b, Pat::MsNls2);
+}
 
 // "application/x-ms-reader"
 bool check_application_x_ms_reader(const Probe& b) { return at(b, 0, "ITOLITLS"); }
 
 // "application/x-ms-shortcut"
-bool check_application_x_ms_shortcut(const Probe& b) { return at(b, 0, "4C 00 00 00 01 14 02 00"_hex); }
+bool check_application_x_ms_shortcut(const Probe& b) {
+    return at(b, 0, "4C 00 00 00 01 14 02 00"_hex);
+}
 
 // "application/x-msaccess"
 bool check_application_x_msaccess(const Probe& b) {
@@ -538,25 +558,34 @@ bool check_application_x_msdownload(const Probe& b) { return at(b, 0, "MZ"); }
 
 // "application/x-msdownload;format=pe"
 bool check_application_x_msdownload_format_pe(const Probe& b) {
-    return at(b, 0, "MZ") &&
-           (at(b, 128, "50 45 00 00"_hex) || at(b, 176, "50 45 00 00"_hex) ||
-            at(b, 208, "50 45 00 00"_hex) || at(b, 240, "50 45 00 00"_hex));
+    return at(b, 0, "MZ") && (at(b, 128, "50 45 00 00"_hex) || at(b, 176, "50 45 00 00"_hex) ||
+                              at(b, 208, "50 45 00 00"_hex) || at(b, 240, "50 45 00 00"_hex));
 }
 
 // "application/x-msdownload;format=pe-arm7"
-bool check_application_x_msdownload_format_pe_arm7(const Probe& b) { return pe_machine(b, 0xC4, 0x01); }
+bool check_application_x_msdownload_format_pe_arm7(const Probe& b) {
+    return pe_machine(b, 0xC4, 0x01);
+}
 
 // "application/x-msdownload;format=pe-armLE"
-bool check_application_x_msdownload_format_pe_armLE(const Probe& b) { return pe_machine(b, 0xC0, 0x01); }
+bool check_application_x_msdownload_format_pe_armLE(const Probe& b) {
+    return pe_machine(b, 0xC0, 0x01);
+}
 
 // "application/x-msdownload;format=pe-itanium"
-bool check_application_x_msdownload_format_pe_itanium(const Probe& b) { return pe_machine(b, 0x00, 0x02); }
+bool check_application_x_msdownload_format_pe_itanium(const Probe& b) {
+    return pe_machine(b, 0x00, 0x02);
+}
 
 // "application/x-msdownload;format=pe32"
-bool check_application_x_msdownload_format_pe32(const Probe& b) { return pe_machine(b, 0x4C, 0x01); }
+bool check_application_x_msdownload_format_pe32(const Probe& b) {
+    return pe_machine(b, 0x4C, 0x01);
+}
 
 // "application/x-msdownload;format=pe64"
-bool check_application_x_msdownload_format_pe64(const Probe& b) { return pe_machine(b, 0x64, 0x86); }
+bool check_application_x_msdownload_format_pe64(const Probe& b) {
+    return pe_machine(b, 0x64, 0x86);
+}
 
 // "application/x-msmoney"
 bool check_application_x_msmoney(const Probe& b) {
@@ -610,7 +639,9 @@ bool check_application_x_pds(const Probe& b) { return at(b, 0, "PDS_VERSION_ID")
 bool check_application_x_plist(const Probe& b) { return xml_root(b, "plist"); }
 
 // "application/x-project"
-bool check_application_x_project(const Probe& b) { return at(b, 0, "MPX,Microsoft Project for Windows,"); }
+bool check_application_x_project(const Probe& b) {
+    return at(b, 0, "MPX,Microsoft Project for Windows,");
+}
 
 // "application/x-prt"
 bool check_application_x_prt(const Probe& b) { return at(b, 8, "0M3C"); }
@@ -626,10 +657,14 @@ bool check_application_x_quattro_pro_version_1_4(const Probe& b) {
 }
 
 // "application/x-quattro-pro;version=5"
-bool check_application_x_quattro_pro_version_5(const Probe& b) { return at(b, 0, "00 00 02 00 21 51"_hex); }
+bool check_application_x_quattro_pro_version_5(const Probe& b) {
+    return at(b, 0, "00 00 02 00 21 51"_hex);
+}
 
 // "application/x-quattro-pro;version=6"
-bool check_application_x_quattro_pro_version_6(const Probe& b) { return at(b, 0, "00 00 02 00 02 10"_hex); }
+bool check_application_x_quattro_pro_version_6(const Probe& b) {
+    return at(b, 0, "00 00 02 00 02 10"_hex);
+}
 
 // "application/x-rar-compressed"
 bool check_application_x_rar_compressed(const Probe& b) { return at(b, 0, "Rar!"); }
@@ -645,7 +680,9 @@ bool check_application_x_rar_compressed_version_5(const Probe& b) {
 }
 
 // "application/x-rpm"
-bool check_application_x_rpm(const Probe& b) { return at(b, 0, "ED AB EE DB"_hex) || at(b, 0, "drpm"); }
+bool check_application_x_rpm(const Probe& b) {
+    return at(b, 0, "ED AB EE DB"_hex) || at(b, 0, "drpm");
+}
 
 // "application/x-sas-data"
 bool check_application_x_sas_data(const Probe& b) { return at(b, 84, "SAS FILE"); }
@@ -682,13 +719,17 @@ bool check_application_x_shockwave_flash(const Probe& b) {
 }
 
 // "application/x-sibelius"
-bool check_application_x_sibelius(const Probe& b) { return at(b, 0, "0F"_hex) && at(b, 1, "SIBELIUS"); }
+bool check_application_x_sibelius(const Probe& b) {
+    return at(b, 0, "0F"_hex) && at(b, 1, "SIBELIUS");
+}
 
 // "application/x-snappy-framed"
 bool check_application_x_snappy_framed(const Probe& b) { return within(b, 0, 16, "sNaPpY"); }
 
 // "application/x-spectrum-tzx"
-bool check_application_x_spectrum_tzx(const Probe& b) { return at(b, 0, "ZXTape!") && at(b, 7, "1A"_hex); }
+bool check_application_x_spectrum_tzx(const Probe& b) {
+    return at(b, 0, "ZXTape!") && at(b, 7, "1A"_hex);
+}
 
 // "application/x-spss-sav"
 bool check_application_x_spss_sav(const Probe& b) { return at(b, 0, "$FL2@(#)"); }
@@ -759,7 +800,9 @@ bool check_application_x_tex_virtual_font(const Probe& b) {
 }
 
 // "application/x-texinfo"
-bool check_application_x_texinfo(const Probe& b) { return at(b, 0, "5C"_hex) && at(b, 1, "input texinfo"); }
+bool check_application_x_texinfo(const Probe& b) {
+    return at(b, 0, "5C"_hex) && at(b, 1, "input texinfo");
+}
 
 // "application/x-texnicard"
 bool check_application_x_texnicard(const Probe& b) {

@@ -19,19 +19,17 @@ bool check_audio_ape(const Probe& b) {
 
 // "audio/basic"
 bool check_audio_basic(const Probe& b) {
-    return at(b, 0, ".snd") &&
-           (at(b, 12, "00 00 00 01"_hex) || at(b, 12, "00 00 00 02"_hex) ||
-            at(b, 12, "00 00 00 03"_hex) || at(b, 12, "00 00 00 04"_hex) ||
-            at(b, 12, "00 00 00 05"_hex) || at(b, 12, "00 00 00 06"_hex) ||
-            at(b, 12, "00 00 00 07"_hex) || at(b, 4, "00 00 00"_hex));
+    return at(b, 0, ".snd") && (at(b, 12, "00 00 00 01"_hex) || at(b, 12, "00 00 00 02"_hex) ||
+                                at(b, 12, "00 00 00 03"_hex) || at(b, 12, "00 00 00 04"_hex) ||
+                                at(b, 12, "00 00 00 05"_hex) || at(b, 12, "00 00 00 06"_hex) ||
+                                at(b, 12, "00 00 00 07"_hex) || at(b, 4, "00 00 00"_hex));
 }
 
 // "audio/eac3"
 bool check_audio_eac3(const Probe& b) {
-    return at(b, 0, "0B 77"_hex) &&
-           (byte_mask(b, 5, 0xF8, 0x58) || byte_mask(b, 5, 0xF8, 0x60) ||
-            byte_mask(b, 5, 0xF8, 0x68) || byte_mask(b, 5, 0xF8, 0x70) ||
-            byte_mask(b, 5, 0xF8, 0x78) || byte_mask(b, 5, 0xF8, 0x80));
+    return at(b, 0, "0B 77"_hex) && (byte_mask(b, 5, 0xF8, 0x58) || byte_mask(b, 5, 0xF8, 0x60) ||
+                                     byte_mask(b, 5, 0xF8, 0x68) || byte_mask(b, 5, 0xF8, 0x70) ||
+                                     byte_mask(b, 5, 0xF8, 0x78) || byte_mask(b, 5, 0xF8, 0x80));
 }
 
 // "audio/midi"
@@ -58,10 +56,10 @@ static bool mpeg_pattern_possible(const Probe& b) {
 // written, so the pattern only runs when they fail.
 bool check_audio_mpeg(const Probe& b) {
     return (at(b, 0, "FF"_hex) &&
-            (at(b, 1, "E3"_hex) || at(b, 1, "F2"_hex) || at(b, 1, "F3"_hex) ||
-             at(b, 1, "F4"_hex) || at(b, 1, "F5"_hex) || at(b, 1, "F6"_hex) ||
-             at(b, 1, "F7"_hex) || at(b, 1, "FA"_hex) || at(b, 1, "FB"_hex) ||
-             at(b, 1, "FC"_hex) || at(b, 1, "FD"_hex) || at(b, 1, "FF"_hex))) ||
+            (at(b, 1, "E3"_hex) || at(b, 1, "F2"_hex) || at(b, 1, "F3"_hex) || at(b, 1, "F4"_hex) ||
+             at(b, 1, "F5"_hex) || at(b, 1, "F6"_hex) || at(b, 1, "F7"_hex) || at(b, 1, "FA"_hex) ||
+             at(b, 1, "FB"_hex) || at(b, 1, "FC"_hex) || at(b, 1, "FD"_hex) ||
+             at(b, 1, "FF"_hex))) ||
            at(b, 0, "ID3") || (mpeg_pattern_possible(b) && pattern(b, Pat::AudioMpeg1));
 }
 
@@ -111,7 +109,9 @@ bool check_audio_x_aac(const Probe& b) {
 }
 
 // "audio/x-adpcm"
-bool check_audio_x_adpcm(const Probe& b) { return at(b, 0, ".snd") && at(b, 12, "00 00 00 17"_hex); }
+bool check_audio_x_adpcm(const Probe& b) {
+    return at(b, 0, ".snd") && at(b, 12, "00 00 00 17"_hex);
+}
 
 // "audio/x-aiff"
 bool check_audio_x_aiff(const Probe& b) {
@@ -171,10 +171,9 @@ bool check_audio_x_pn_realaudio(const Probe& b) { return at(b, 0, "2E 72 61 FD"_
 
 // "audio/x-psf"
 bool check_audio_x_psf(const Probe& b) {
-    return at(b, 0, "PSF") &&
-           (at(b, 3, "01"_hex) || at(b, 3, "02"_hex) || at(b, 3, "11"_hex) ||
-            at(b, 3, "12"_hex) || at(b, 3, "13"_hex) || at(b, 3, "21"_hex) ||
-            at(b, 3, "22"_hex) || at(b, 3, "23"_hex) || at(b, 3, "41"_hex));
+    return at(b, 0, "PSF") && (at(b, 3, "01"_hex) || at(b, 3, "02"_hex) || at(b, 3, "11"_hex) ||
+                               at(b, 3, "12"_hex) || at(b, 3, "13"_hex) || at(b, 3, "21"_hex) ||
+                               at(b, 3, "22"_hex) || at(b, 3, "23"_hex) || at(b, 3, "41"_hex));
 }
 
 // "audio/x-sap"
@@ -215,7 +214,9 @@ bool check_video_mp4(const Probe& b) {
 }
 
 // "video/mpeg"
-bool check_video_mpeg(const Probe& b) { return at(b, 0, "00 00 01 B3"_hex) || at(b, 0, "00 00 01 BA"_hex); }
+bool check_video_mpeg(const Probe& b) {
+    return at(b, 0, "00 00 01 B3"_hex) || at(b, 0, "00 00 01 BA"_hex);
+}
 
 // "video/ogg"
 bool check_video_ogg(const Probe& b) {
@@ -300,9 +301,8 @@ bool check_video_x_ogm(const Probe& b) { return at(b, 0, "OggS") && at(b, 29, "i
 
 // "video/x-sgi-movie"
 bool check_video_x_sgi_movie(const Probe& b) {
-    return at(b, 0, "MOVI") &&
-           (at(b, 4, "00"_hex) || at(b, 4, "01"_hex) || at(b, 4, "02"_hex) ||
-            at(b, 4, "FE"_hex) || at(b, 4, "FF"_hex));
+    return at(b, 0, "MOVI") && (at(b, 4, "00"_hex) || at(b, 4, "01"_hex) || at(b, 4, "02"_hex) ||
+                                at(b, 4, "FE"_hex) || at(b, 4, "FF"_hex));
 }
 
 }  // namespace mime_magic::checks

@@ -13,11 +13,14 @@ constexpr auto kJp2Signature = "00 00 00 0C 6A 50 20 20 0D 0A 87 0A"_hex;
 
 // A TIFF header, either byte order, or the big-endian BigTIFF form.
 bool tiff_header(const Probe& b) {
-    return at(b, 0, "4D 4D 00 2A"_hex) || at(b, 0, "49 49 2A 00"_hex) || at(b, 0, "4D 4D 00 2B"_hex);
+    return at(b, 0, "4D 4D 00 2A"_hex) || at(b, 0, "49 49 2A 00"_hex) ||
+           at(b, 0, "4D 4D 00 2B"_hex);
 }
 
 // The separator after a portable-map magic number: LF, CR or a blank at byte 2.
-bool pnm_separator(const Probe& b) { return at(b, 2, "0A"_hex) || at(b, 2, "0D"_hex) || at(b, 2, "20"_hex); }
+bool pnm_separator(const Probe& b) {
+    return at(b, 2, "0A"_hex) || at(b, 2, "0D"_hex) || at(b, 2, "20"_hex);
+}
 
 }  // namespace
 
@@ -49,7 +52,9 @@ bool check_image_cgm(const Probe& b) {
 bool check_image_emf(const Probe& b) { return at(b, 0, "01 00 00 00"_hex) && at(b, 40, " EMF"); }
 
 // "image/fits"
-bool check_image_fits(const Probe& b) { return at(b, 0, "SIMPLE") && at(b, 6, "20 20 3D 20 20"_hex); }
+bool check_image_fits(const Probe& b) {
+    return at(b, 0, "SIMPLE") && at(b, 6, "20 20 3D 20 20"_hex);
+}
 
 // "image/gif"
 bool check_image_gif(const Probe& b) { return at(b, 0, "GIF87a") || at(b, 0, "GIF89a"); }
@@ -58,7 +63,9 @@ bool check_image_gif(const Probe& b) { return at(b, 0, "GIF87a") || at(b, 0, "GI
 bool check_image_heic(const Probe& b) { return at(b, 4, "ftypheic") || at(b, 4, "ftypheix"); }
 
 // "image/heic-sequence"
-bool check_image_heic_sequence(const Probe& b) { return at(b, 4, "ftyphevc") || at(b, 4, "ftyphevx"); }
+bool check_image_heic_sequence(const Probe& b) {
+    return at(b, 4, "ftyphevc") || at(b, 4, "ftyphevx");
+}
 
 // "image/heif"
 bool check_image_heif(const Probe& b) {
@@ -108,8 +115,7 @@ bool check_image_png(const Probe& b) { return at(b, 0, "89 50 4E 47 0D 0A 1A 0A"
 
 // "image/svg+xml"
 bool check_image_svg_xml(const Probe& b) {
-    return xml_root(b, "svg", kSvgNs) ||
-           (within(b, 0, 256, "<svg") && within(b, 5, 256, kSvgNs)) ||
+    return xml_root(b, "svg", kSvgNs) || (within(b, 0, 256, "<svg") && within(b, 5, 256, kSvgNs)) ||
            at(b, 0, "<svg");
 }
 
@@ -122,9 +128,7 @@ bool check_image_vnd_adobe_photoshop(const Probe& b) {
 }
 
 // "image/vnd.adobe.premiere"
-bool check_image_vnd_adobe_premiere(const Probe& b) {
-    return xml_root(b, "PremiereData");
-}
+bool check_image_vnd_adobe_premiere(const Probe& b) { return xml_root(b, "PremiereData"); }
 
 // "image/vnd.dgn;version=7"
 bool check_image_vnd_dgn_version_7(const Probe& b) {
@@ -246,7 +250,9 @@ bool check_image_x_os2_graphics__charset_binary(const Probe& b) {
 bool check_image_x_pict(const Probe& b) { return at(b, 522, "00 11 02 FF 0C 00"_hex); }
 
 // "image/x-portable-arbitrarymap"
-bool check_image_x_portable_arbitrarymap(const Probe& b) { return at(b, 0, "P7") && pnm_separator(b); }
+bool check_image_x_portable_arbitrarymap(const Probe& b) {
+    return at(b, 0, "P7") && pnm_separator(b);
+}
 
 // The three checks below run on nearly every file the walk reaches (every
 // text file among them), and their pattern scans the whole buffer; byte 2 is

@@ -2,8 +2,8 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "search/byte_scan.h"
 #include "checks/checks.h"
+#include "search/byte_scan.h"
 
 namespace mime_magic::checks {
 
@@ -31,11 +31,12 @@ struct HeaderScan {
     bool early = false;
 };
 
-HeaderScan scan_header_lines(const Probe& b, size_t first, size_t last, std::initializer_list<HeaderLine> lines,
-                             Needle early, size_t early_last) {
+HeaderScan scan_header_lines(const Probe& b, size_t first, size_t last,
+                             std::initializer_list<HeaderLine> lines, Needle early,
+                             size_t early_last) {
     HeaderScan found;
     if (first >= b.n) return found;
-    size_t end = last < b.n - 1 ? last : b.n - 1;  // inclusive
+    size_t end = last < b.n - 1 ? last : b.n - 1;            // inclusive
     if (size_t z = b.z; z <= end) end = z == 0 ? 0 : z - 1;  // the lines hold no 00 byte
     // The bytes that can come before the colon, so that most colons are
     // passed over after one look.
@@ -58,7 +59,8 @@ HeaderScan scan_header_lines(const Probe& b, size_t first, size_t last, std::ini
         for (const HeaderLine& line : lines) {
             const size_t n = line.text.n;
             if (before_colon(line.text) == prev && fits(e, n) &&
-                (line.any_case ? at_any_case(b, e + 1 - n, line.text) : at(b, e + 1 - n, line.text))) {
+                (line.any_case ? at_any_case(b, e + 1 - n, line.text)
+                               : at(b, e + 1 - n, line.text))) {
                 found.header = true;
                 break;
             }
@@ -125,8 +127,7 @@ bool check_message_rfc822(const Probe& b) {
 
 // "message/x-emlx"
 bool check_message_x_emlx(const Probe& b) {
-    return within(b, 2, 9, "\nPipe to") || within(b, 2, 9, "\nFrom:") ||
-           within(b, 2, 9, "\nDate:");
+    return within(b, 2, 9, "\nPipe to") || within(b, 2, 9, "\nFrom:") || within(b, 2, 9, "\nDate:");
 }
 
 // "model/e57"
@@ -138,10 +139,14 @@ bool check_model_gltf_binary(const Probe& b) {
 }
 
 // "model/vnd.collada+xml"
-bool check_model_vnd_collada_xml(const Probe& b) { return xml_root(b, "COLLADA", kColladaNamespace); }
+bool check_model_vnd_collada_xml(const Probe& b) {
+    return xml_root(b, "COLLADA", kColladaNamespace);
+}
 
 // "model/vnd.dwf"
-bool check_model_vnd_dwf(const Probe& b) { return at(b, 0, "(DWF V") && at(b, 8, ".") && at(b, 11, ")"); }
+bool check_model_vnd_dwf(const Probe& b) {
+    return at(b, 0, "(DWF V") && at(b, 8, ".") && at(b, 11, ")");
+}
 
 // "model/vnd.dwf;version=2"
 bool check_model_vnd_dwf_version_2(const Probe& b) { return at(b, 0, "(DWF V00.22)"); }
@@ -155,7 +160,9 @@ bool check_model_vnd_dwf_version_6(const Probe& b) {
 }
 
 // "model/x.stl-ascii"
-bool check_model_x_stl_ascii(const Probe& b) { return at(b, 0, "solid ") && within(b, 7, 256, "facet "); }
+bool check_model_x_stl_ascii(const Probe& b) {
+    return at(b, 0, "solid ") && within(b, 7, 256, "facet ");
+}
 
 // "model/x3d+xml"
 bool check_model_x3d_xml(const Probe& b) { return xml_root(b, "X3D", kXmlSchemaInstanceNamespace); }

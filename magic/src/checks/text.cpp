@@ -12,18 +12,16 @@ namespace {
 
 // "text/html" step 1: the XML root test for the usual document roots.
 bool html_root_element(const Probe& b) {
-    return xml_root(b, "html") || xml_root(b, "link") || xml_root(b, "body") ||
-           xml_root(b, "p") || xml_root(b, "script") || xml_root(b, "frameset") ||
-           xml_root(b, "iframe");
+    return xml_root(b, "html") || xml_root(b, "link") || xml_root(b, "body") || xml_root(b, "p") ||
+           xml_root(b, "script") || xml_root(b, "frameset") || xml_root(b, "iframe");
 }
 
 // "text/html" step 4: a doctype or head element near the start, exact case.
 bool html_head_near_start(const Probe& b) {
     return within(b, 0, 64, "<!DOCTYPE HTML") || within(b, 0, 64, "<!DOCTYPE html") ||
            within(b, 0, 64, "<!doctype HTML") || within(b, 0, 64, "<!doctype html") ||
-           within(b, 0, 64, "<HEAD") || within(b, 0, 64, "<head") ||
-           within(b, 0, 64, "<TITLE") || within(b, 0, 64, "<title") ||
-           within(b, 0, 64, "<HTML");
+           within(b, 0, 64, "<HEAD") || within(b, 0, 64, "<head") || within(b, 0, 64, "<TITLE") ||
+           within(b, 0, 64, "<title") || within(b, 0, 64, "<HTML");
 }
 
 // 'WEBVTT' followed by CR or LF at `off`.
@@ -40,11 +38,8 @@ bool check_text_calendar(const Probe& b) {
 
 // "text/html"
 bool check_text_html(const Probe& b) {
-    return html_root_element(b) ||
-           pattern(b, Pat::Html1or2) ||  // patterns 1 and 2 in one pass
-           html_head_near_start(b) ||
-           within(b, 0, 128, "<html") ||
-           within(b, 128, 8192, "<html");
+    return html_root_element(b) || pattern(b, Pat::Html1or2) ||  // patterns 1 and 2 in one pass
+           html_head_near_start(b) || within(b, 0, 128, "<html") || within(b, 128, 8192, "<html");
 }
 
 // "text/iso19139+xml"
@@ -53,23 +48,21 @@ bool check_text_iso19139_xml(const Probe& b) { return xml_root(b, "MD_metadata")
 // "text/javascript"
 bool check_text_javascript(const Probe& b) {
     return (at(b, 0, "/* jQuery ") || at(b, 0, "/*! jQuery ")) ||
-           at(b, 0, "(function(e,undefined){") ||
-           at(b, 0, "!function(window,undefined){") ||
+           at(b, 0, "(function(e,undefined){") || at(b, 0, "!function(window,undefined){") ||
            at(b, 0, "/*  Prototype JavaScript ") ||
            (at(b, 0, "var Prototype={") || at(b, 0, "function $w(t){")) ||
            at(b, 0, "/** @license React") ||
-           (at(b, 0, "#!") && (at_any_case(b, 2, "/bin/node") || at_any_case(b, 2, "/usr/bin/node") ||
-                               at_any_case(b, 2, "/usr/bin/env node")));
+           (at(b, 0, "#!") &&
+            (at_any_case(b, 2, "/bin/node") || at_any_case(b, 2, "/usr/bin/node") ||
+             at_any_case(b, 2, "/usr/bin/env node")));
 }
 
 // "text/plain"
 bool check_text_plain(const Probe& b) {
-    return at(b, 0, "This is TeX,") ||
-           at(b, 0, "This is METAFONT,") ||
+    return at(b, 0, "This is TeX,") || at(b, 0, "This is METAFONT,") ||
            (at(b, 0, "/*") || at(b, 0, "//") || at(b, 0, ";;") || at(b, 0, "FE FF"_hex) ||
             at(b, 0, "FF FE"_hex)) ||
-           at(b, 0, "EF BB BF"_hex) ||
-           pattern(b, Pat::Plain1);
+           at(b, 0, "EF BB BF"_hex) || pattern(b, Pat::Plain1);
 }
 
 // "text/troff"
@@ -88,8 +81,7 @@ bool check_text_vnd_iptc_anpa(const Probe& b) { return at(b, 0, "16 16 01"_hex);
 
 // "text/vtt"
 bool check_text_vtt(const Probe& b) {
-    return webvtt_line_at(b, 0) ||
-           (at(b, 0, "FE FF"_hex) && webvtt_line_at(b, 2)) ||
+    return webvtt_line_at(b, 0) || (at(b, 0, "FE FF"_hex) && webvtt_line_at(b, 2)) ||
            (at(b, 0, "EF BB BF"_hex) && webvtt_line_at(b, 3)) ||
            (at(b, 0, "WEBVTT FILE\r") || at(b, 0, "WEBVTT FILE\n")) ||
            (at(b, 0, "WEBVTT ") && (within(b, 10, 50, "\n\n") || within(b, 10, 50, "\r\r") ||
@@ -160,12 +152,13 @@ bool check_text_x_python(const Probe& b) {
            (at(b, 0, "#!/usr/bin/python") || at(b, 0, "#! /usr/bin/python")) ||
            at(b, 0, "eval \"exec /usr/bin/python") ||
            (at(b, 0, "#!/usr/local/bin/python") || at(b, 0, "#! /usr/local/bin/python")) ||
-           at(b, 0, "eval \"exec /usr/local/bin/python") ||
-           at(b, 1, "/bin/env python");
+           at(b, 0, "eval \"exec /usr/local/bin/python") || at(b, 1, "/bin/env python");
 }
 
 // "text/x-tcl"
-bool check_text_x_tcl(const Probe& b) { return at(b, 0, "#!/usr/bin/env tcl") || at(b, 0, "#!/usr/bin/tcl"); }
+bool check_text_x_tcl(const Probe& b) {
+    return at(b, 0, "#!/usr/bin/env tcl") || at(b, 0, "#!/usr/bin/tcl");
+}
 
 // "text/x-uuencode"
 bool check_text_x_uuencode(const Probe& b) { return pattern(b, Pat::Uuencode1); }

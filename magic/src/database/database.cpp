@@ -113,7 +113,8 @@ void reject_cycles(const Database& db) {
     std::vector<uint8_t> state(db.records.size(), unseen);
     auto visit = [&](auto& self, uint16_t pos) -> void {
         if (state[pos] == done) return;
-        if (state[pos] == open) broken({"the child links form a cycle through \"", db.records[pos].mime, "\""});
+        if (state[pos] == open)
+            broken({"the child links form a cycle through \"", db.records[pos].mime, "\""});
         state[pos] = open;
         for (uint16_t child : db.records[pos].children) self(self, child);
         state[pos] = done;
@@ -127,17 +128,20 @@ Database derive_database(const DatabaseDecl& decl) {
     if (decl.records.size() != decl.record_count)
         broken({"it declares ", std::to_string(decl.records.size()), " records instead of ",
                 std::to_string(decl.record_count)});
-    if (decl.records.size() > size_t(UINT16_MAX) + 1) broken({"too many records for 16-bit positions"});
+    if (decl.records.size() > size_t(UINT16_MAX) + 1)
+        broken({"too many records for 16-bit positions"});
 
     Database db;
     db.records.reserve(decl.records.size());
     NameIndex position(decl.records);
     for (const RecordDecl& r : decl.records) {
-        if (!position.add(uint16_t(db.records.size()))) broken({"the type \"", r.mime, "\" is declared twice"});
+        if (!position.add(uint16_t(db.records.size())))
+            broken({"the type \"", r.mime, "\" is declared twice"});
         db.records.push_back({r.mime, r.check, {}, nullptr});
     }
     // `where` (and the parent whose list it is) names the declaration in the message.
-    auto resolve = [&](std::string_view name, std::string_view where, std::string_view parent = {}) {
+    auto resolve = [&](std::string_view name, std::string_view where,
+                       std::string_view parent = {}) {
         const std::optional<uint16_t> pos = position.find(name);
         if (!pos)
             broken({where, parent.empty() ? "" : " \"", parent, parent.empty() ? "" : "\"",
@@ -159,10 +163,12 @@ Database derive_database(const DatabaseDecl& decl) {
             db.child_links.push_back(resolve(child, "the child list of", list.parent));
     }
     for (size_t i = 0; i < db.records.size(); ++i)
-        if (ranges[i]) db.records[i].children = {db.child_links.data() + ranges[i]->first, ranges[i]->count};
+        if (ranges[i])
+            db.records[i].children = {db.child_links.data() + ranges[i]->first, ranges[i]->count};
     reject_cycles(db);
 
-    for (std::string_view name : decl.priority) db.priority.push_back(resolve(name, "the priority list"));
+    for (std::string_view name : decl.priority)
+        db.priority.push_back(resolve(name, "the priority list"));
 
     // One set per check. A record without a set says its check may hold for
     // any first byte, which every other record of that check must say too.
@@ -189,11 +195,13 @@ Database derive_database(const DatabaseDecl& decl) {
         const FirstBytes fb = set_of(first);
         const FirstBytes* set = nullptr;
         if (!first.first_bytes.empty()) set = &db.first_bytes.emplace_back(fb);
-        for (end = k; end < with_check.size() && decl.records[with_check[end]].check == first.check; ++end) {
+        for (end = k; end < with_check.size() && decl.records[with_check[end]].check == first.check;
+             ++end) {
             const RecordDecl& other = decl.records[with_check[end]];
             if (other.first_bytes.empty() != first.first_bytes.empty() ||
                 !std::equal(fb.bits, fb.bits + 4, set_of(other).bits))
-                broken({"the types \"", first.mime, "\" and \"", other.mime, "\" share a check but not its first bytes"});
+                broken({"the types \"", first.mime, "\" and \"", other.mime,
+                        "\" share a check but not its first bytes"});
             db.records[with_check[end]].first_bytes = set;
         }
     }

@@ -64,10 +64,10 @@ struct MimeChecker {
 // The numeric form of a declaration. The records point into `child_links`
 // and `first_bytes`, so it moves but is never copied.
 struct Database {
-    std::vector<MimeChecker> records;      // in walk order
-    std::vector<uint16_t> child_links;     // the child lists, concatenated
-    std::vector<uint16_t> priority;        // walk positions
-    std::vector<FirstBytes> first_bytes;   // one per check with a declared set
+    std::vector<MimeChecker> records;     // in walk order
+    std::vector<uint16_t> child_links;    // the child lists, concatenated
+    std::vector<uint16_t> priority;       // walk positions
+    std::vector<FirstBytes> first_bytes;  // one per check with a declared set
 
     Database() = default;
     Database(Database&&) = default;

@@ -12,9 +12,9 @@
 #include <string>
 #include <string_view>
 
+#include "mime_magic/fatal.h"
 #include "search/byte_positions.h"
 #include "search/byte_scan.h"
-#include "mime_magic/fatal.h"
 #include "vocabulary/shared_tests.h"
 #include "vocabulary/vocab.h"
 
@@ -23,7 +23,9 @@ namespace mime_magic {
 namespace {
 
 // A Unicode white-space character (the White_Space property), as UTF-8.
-#define WS "[\\t-\\r \\x{85}\\x{A0}\\x{1680}\\x{2000}-\\x{200A}\\x{2028}\\x{2029}\\x{202F}\\x{205F}\\x{3000}]"
+#define WS      \
+    "[\\t-\\r " \
+    "\\x{85}\\x{A0}\\x{1680}\\x{2000}-\\x{200A}\\x{2028}\\x{2029}\\x{202F}\\x{205F}\\x{3000}]"
 // A Unicode word character and a word boundary with the span's edges as non-word.
 #define WORD "[\\p{Alphabetic}\\p{M}\\p{Nd}\\p{Pc}\\x{200C}\\x{200D}]"
 #define WORD_BOUNDARY "(?:(?<=" WORD ")(?!" WORD ")|(?<!" WORD ")(?=" WORD "))"
@@ -37,7 +39,7 @@ enum Tail : int8_t {
 };
 
 struct PatternDef {
-    const char* text;        // what is compiled and matched
+    const char* text;                  // what is compiled and matched
     const char* as_written = nullptr;  // the pattern as first written, when it differs
     int8_t tail;
     // Bytes that every match contains (nullptr: none worth looking for). A
@@ -75,7 +77,8 @@ bool graph_word_possible(const uint8_t* s, size_t n, size_t i) {
         return false;
     if (e >= n) return true;
     const uint8_t c = s[e];
-    const bool ascii_word = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+    const bool ascii_word =
+        (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
     return !ascii_word;
 }
 
@@ -120,7 +123,7 @@ bool graph_gate_block_comment(const uint8_t* s, size_t n) {
     const size_t i = skip_ascii_space(s, n, 0);
     if (i < n && s[i] >= 0x80) return true;
     if (n - i < 2 || s[i] != '/' || s[i + 1] != '*') return false;
-    const size_t from = i + 2;                 // where the comment's text starts
+    const size_t from = i + 2;                    // where the comment's text starts
     const size_t end = std::min(n, from + 4098);  // one past the last index of its closing '/'
     return any_position_of(s, from + 1, end, '/', [&](size_t q) {
         return s[q - 1] == '*' && graph_header_possible(s, n, q + 1);
@@ -141,12 +144,15 @@ bool any_tag(const uint8_t* s, size_t n, BytePositions* shared, AtTag at_tag) {
     return visit_byte_positions(s, 0, n, '<', false, shared, visit);
 }
 
-bool tag_end_at(const uint8_t* s, size_t n, size_t p) { return p < n && (s[p] == ' ' || s[p] == '>'); }
+bool tag_end_at(const uint8_t* s, size_t n, size_t p) {
+    return p < n && (s[p] == ' ' || s[p] == '>');
+}
 
 bool html_name_at(const uint8_t* s, size_t n, size_t p) {
     static constexpr std::string_view kNames[] = {"html", "head", "body", "title", "div"};
     for (std::string_view t : kNames)
-        if (at_any_case(Probe(s, n), p, Needle(reinterpret_cast<const uint8_t*>(t.data()), t.size())) &&
+        if (at_any_case(Probe(s, n), p,
+                        Needle(reinterpret_cast<const uint8_t*>(t.data()), t.size())) &&
             tag_end_at(s, n, p + t.size()))
             return true;
     return false;
@@ -171,13 +177,12 @@ bool decide_html_names_or_headings(const uint8_t* s, size_t n, BytePositions* sh
 }
 
 #define AAC_SECOND "(\\xF0|\\xF1|\\xF8|\\xF9)"
-#define AAC_THIRD                                                                                  \
-    "(\\x40|\\x41|\\x44|\\x45|\\x48|\\x49|\\x4C|\\x4D|\\x50|\\x51|\\x54|\\x55|\\x58|\\x59|\\x5C|"  \
-    "\\x5D|\\x60|\\x61|\\x64|\\x65|\\x68|\\x69|\\x6C|\\x6D|\\x70|\\x71|\\x80|\\x81|\\x84|\\x85|"   \
-    "\\x88|\\x89|\\x8C|\\x8D|\\x90|\\x91|\\x94|\\x95|\\x98|\\x99|\\x9C|\\x9D|\\xA0|\\xA1|\\xA4|"   \
+#define AAC_THIRD                                                                                 \
+    "(\\x40|\\x41|\\x44|\\x45|\\x48|\\x49|\\x4C|\\x4D|\\x50|\\x51|\\x54|\\x55|\\x58|\\x59|\\x5C|" \
+    "\\x5D|\\x60|\\x61|\\x64|\\x65|\\x68|\\x69|\\x6C|\\x6D|\\x70|\\x71|\\x80|\\x81|\\x84|\\x85|"  \
+    "\\x88|\\x89|\\x8C|\\x8D|\\x90|\\x91|\\x94|\\x95|\\x98|\\x99|\\x9C|\\x9D|\\xA0|\\xA1|\\xA4|"  \
     "\\xA5|\\xA8|\\xA9|\\xAC|\\xAD|\\xB0|\\xB1)"
-#define AAC_FOURTH \
-    "(\\x00|\\x01|\\x20|\\x40|\\x41|\\x60|\\x80|\\x81|\\x60|\\xA0|\\xC0|\\xC1|\\xE0)"
+#define AAC_FOURTH "(\\x00|\\x01|\\x20|\\x40|\\x41|\\x60|\\x80|\\x81|\\x60|\\xA0|\\xC0|\\xC1|\\xE0)"
 #define MPEG_FRAME \
     "(?:\\xff[\\xe3\\xf2\\xf3\\xf4\\xf5\\xf6\\xf7\\xf8\\xf9\\xfa\\xfb\\xfc\\xfd\\xfe\\xff]|ID3)"
 #define MATLAB_FUNCTION "function [a-zA-Z][A-Za-z0-9_]{0,62}"
@@ -185,7 +190,8 @@ bool decide_html_names_or_headings(const uint8_t* s, size_t n, BytePositions* sh
     "[\\x54\\x52\\x55\\x45\\x56\\x49\\x53\\x49\\x4F\\x4E\\x2D\\x58\\x46\\x49\\x4C\\x45\\x2E\\x00]"
 
 const PatternDef kDefs[kPatternCount] = {
-    /* IllustratorPs1 */ {.text = "[\\r\\n]%AI5_FileFormat [1-4][\\r\\n]", .tail = 0, .required = "%AI5_FileFormat "},
+    /* IllustratorPs1 */ {
+        .text = "[\\r\\n]%AI5_FileFormat [1-4][\\r\\n]", .tail = 0, .required = "%AI5_FileFormat "},
     /* Marc1 */ {.text = "[0-9]{5,5}", .tail = 0},
     /* Marc2 */ {.text = "[acdnp][acdefgijkmoprt][abcdims]", .tail = 0},
     /* Marc3 */ {.text = "[acdnosx]z", .tail = 0},
@@ -194,8 +200,12 @@ const PatternDef kDefs[kPatternCount] = {
     /* Marc6 */ {.text = "[cdn]q", .tail = 0},
     /* Pdf1 */ {.text = "^[ -~]*%%", .tail = 0},
     /* IsacFcs1 */ {.text = "FCS[1-3]\\.[0-9]    ", .tail = 0, .required = "FCS"},
-    /* JavaHprof1 */ {.text = "JAVA PROFILE \\p{Nd}\\.\\p{Nd}\\.\\p{Nd}\\x00", .tail = 1, .required = "JAVA PROFILE "},
-    /* JavaHprofText1 */ {.text = "JAVA PROFILE \\p{Nd}\\.\\p{Nd}\\.\\p{Nd},", .tail = 0, .required = "JAVA PROFILE "},
+    /* JavaHprof1 */
+    {.text = "JAVA PROFILE \\p{Nd}\\.\\p{Nd}\\.\\p{Nd}\\x00",
+     .tail = 1,
+     .required = "JAVA PROFILE "},
+    /* JavaHprofText1 */
+    {.text = "JAVA PROFILE \\p{Nd}\\.\\p{Nd}\\.\\p{Nd},", .tail = 0, .required = "JAVA PROFILE "},
     /* Bzip2_1 */ {.text = "BZh[1-9]", .tail = 0, .required = "BZh"},
     /* FatDiskimage1 */ {.text = "(\\x01|\\x02|\\x04|\\x08|\\x10| @|x80)", .tail = 0},
     /* MsNls1 */ {.text = "(?s)^\\x0D.{51}\\x0C\\x00\\x0D\\x00\\x0E", .tail = 0},
@@ -204,8 +214,11 @@ const PatternDef kDefs[kPatternCount] = {
     // A run of one to 1024 zero bytes directly before the frame exists exactly
     // when one zero byte directly before it does.
     /* AudioMpeg1 */
-    {.text = "(?:\\x0D\\x0A|\\x00)" MPEG_FRAME, .as_written = "(?:\\x0D\\x0A|\\x00{1,1024})" MPEG_FRAME, .tail = 0},
-    /* AudioAac1 */ {.text = "\\xFF" AAC_SECOND AAC_THIRD AAC_FOURTH, .tail = 1, .required = "\xC3\xBF"},
+    {.text = "(?:\\x0D\\x0A|\\x00)" MPEG_FRAME,
+     .as_written = "(?:\\x0D\\x0A|\\x00{1,1024})" MPEG_FRAME,
+     .tail = 0},
+    /* AudioAac1 */
+    {.text = "\\xFF" AAC_SECOND AAC_THIRD AAC_FOURTH, .tail = 1, .required = "\xC3\xBF"},
     /* DxfAscii1 */
     {.text = "(999\\r?\\n[^\\r\\n]{0,64}" WS "+)?0\\r?\\nSECTION\\r?\\n", .tail = 0},
     /* DxfAscii2 */ {.text = "2\\r?\\n(?:HEADER|ENTITIES)\\r?\\n", .tail = 0},
@@ -222,9 +235,13 @@ const PatternDef kDefs[kPatternCount] = {
     /* Plain1 */ {.text = "^[ -~]{7}", .as_written = "^[ -~]{6}[ -~]+", .tail = 0},
     /* Graphviz1 */ {.text = "(?s)^" GRAPH_HEADER, .tail = 0, .gate = graph_gate_plain},
     /* Graphviz2 */
-    {.text = "(?s)^(?:" WS "*//[^\\n]*\\n){1,10}" GRAPH_HEADER, .tail = 0, .gate = graph_gate_line_comments},
+    {.text = "(?s)^(?:" WS "*//[^\\n]*\\n){1,10}" GRAPH_HEADER,
+     .tail = 0,
+     .gate = graph_gate_line_comments},
     /* Graphviz3 */
-    {.text = "(?s)^" WS "*/\\*.{0,1024}?\\*/" GRAPH_HEADER, .tail = 0, .gate = graph_gate_block_comment},
+    {.text = "(?s)^" WS "*/\\*.{0,1024}?\\*/" GRAPH_HEADER,
+     .tail = 0,
+     .gate = graph_gate_block_comment},
     /* Matlab1 */ {.text = MATLAB_FUNCTION WS "*=", .tail = 0},
     /* Matlab2 */ {.text = MATLAB_FUNCTION "[\\r\\n]", .tail = 0},
     /* Matlab3 */ {.text = "^%[ -~]+\\n%", .tail = 0},
@@ -233,15 +250,21 @@ const PatternDef kDefs[kPatternCount] = {
     /* Uuencode1 */ {.text = "^begin [0-9]{3} ", .tail = 0},
     // One alternation for the two: one scan of the buffer instead of two.
     /* Matlab1or2 */
-    {.text = MATLAB_FUNCTION "(?:" WS "*=|[\\r\\n])", .as_written = "(?:" MATLAB_FUNCTION WS "*=)|(?:" MATLAB_FUNCTION "[\\r\\n])", .tail = 0},
+    {.text = MATLAB_FUNCTION "(?:" WS "*=|[\\r\\n])",
+     .as_written = "(?:" MATLAB_FUNCTION WS "*=)|(?:" MATLAB_FUNCTION "[\\r\\n])",
+     .tail = 0},
     /* Html1or2 */
-    {.text = "(?i)<(?:(html|head|body|title|div)|h[123])[ >]", .as_written = "(?i)(?:<(html|head|body|title|div)[ >])|(?:<h[123][ >])", .tail = 0, .decide = decide_html_names_or_headings},
+    {.text = "(?i)<(?:(html|head|body|title|div)|h[123])[ >]",
+     .as_written = "(?i)(?:<(html|head|body|title|div)[ >])|(?:<h[123][ >])",
+     .tail = 0,
+     .decide = decide_html_names_or_headings},
 };
 
 // The lengths of the required byte strings.
 const std::array<size_t, kPatternCount> kRequiredLen = [] {
     std::array<size_t, kPatternCount> len{};
-    for (size_t i = 0; i < kPatternCount; ++i) len[i] = kDefs[i].required ? std::strlen(kDefs[i].required) : 0;
+    for (size_t i = 0; i < kPatternCount; ++i)
+        len[i] = kDefs[i].required ? std::strlen(kDefs[i].required) : 0;
     return len;
 }();
 
@@ -257,16 +280,16 @@ pcre2_code* compile(const char* text) {
     // start-up scans for required characters would only read the rest.
     const std::string_view t(text);
     const bool anchored = t.starts_with("^") || t.starts_with("(?s)^");
-    pcre2_code* code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(text), PCRE2_ZERO_TERMINATED,
-                                     kOptions | (anchored ? PCRE2_NO_START_OPTIMIZE : 0), &err, &off,
-                                     ctx);
+    pcre2_code* code =
+        pcre2_compile(reinterpret_cast<PCRE2_SPTR>(text), PCRE2_ZERO_TERMINATED,
+                      kOptions | (anchored ? PCRE2_NO_START_OPTIMIZE : 0), &err, &off, ctx);
     pcre2_compile_context_free(ctx);
     if (!code) {
         PCRE2_UCHAR msg[256];
         pcre2_get_error_message(err, msg, sizeof msg);
         broken_invariant(std::string("called `Result::unwrap()` on an `Err` value: ") +
-                         reinterpret_cast<const char*>(msg) + " at offset " +
-                         std::to_string(off) + " in " + text);
+                         reinterpret_cast<const char*>(msg) + " at offset " + std::to_string(off) +
+                         " in " + text);
     }
     pcre2_jit_compile(code, PCRE2_JIT_COMPLETE);  // falls back to the interpreter on failure
     return code;

@@ -43,7 +43,8 @@ public:
         }
         const uint32_t* begin = s->pos;
         const uint32_t* end = begin + s->count;
-        for (const uint32_t* i = std::lower_bound(begin, end, uint32_t(from)); i != end && *i < to; ++i)
+        for (const uint32_t* i = std::lower_bound(begin, end, uint32_t(from)); i != end && *i < to;
+             ++i)
             if (visit(size_t(*i))) return true;
         return false;
     }
@@ -54,7 +55,7 @@ private:
     struct Slot {
         uint8_t byte;
         bool overflow;
-        size_t upto;     // the positions below this index are all in `pos`
+        size_t upto;  // the positions below this index are all in `pos`
         uint32_t count;
         uint32_t pos[kMaxPositions];
     };

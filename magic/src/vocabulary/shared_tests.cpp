@@ -43,13 +43,32 @@ constexpr uint8_t rank_of(uint8_t c) {
     if (c >= '0' && c <= '9') return c == '0' || c == '1' ? 70 : 55;
     switch (c) {
         // Punctuation that source code and markup are full of.
-        case '.': case ',': case '(': case ')': case ';': case '_': case '*': case '/': case '=':
-        case '-': case '#': case '<': case '>': case ':': case '{': case '}': case '\r':
-            return 90;
-        case '"': case '\'': case '[': case ']': case '\\': case '&': case '|': case '+':
-            return 45;
-        default:
-            return 20;
+        case '.':
+        case ',':
+        case '(':
+        case ')':
+        case ';':
+        case '_':
+        case '*':
+        case '/':
+        case '=':
+        case '-':
+        case '#':
+        case '<':
+        case '>':
+        case ':':
+        case '{':
+        case '}':
+        case '\r': return 90;
+        case '"':
+        case '\'':
+        case '[':
+        case ']':
+        case '\\':
+        case '&':
+        case '|':
+        case '+': return 45;
+        default: return 20;
     }
 }
 
@@ -102,12 +121,14 @@ bool find_anchored(const uint8_t* bytes, size_t first, size_t last_start, const 
     if (k == SIZE_MAX) {  // folded and all letters: compare at every start
         const uint8_t f0 = ascii_fold(needle[0]);
         for (size_t p = first; p <= last_start; ++p)
-            if (ascii_fold(bytes[p]) == f0 && equal_folded(bytes + p, needle, needle_len)) return true;
+            if (ascii_fold(bytes[p]) == f0 && equal_folded(bytes + p, needle, needle_len))
+                return true;
         return false;
     }
     auto match_at = [&](size_t h) {  // h: a position of the anchor byte
         const uint8_t* start = bytes + h - k;
-        return Fold ? equal_folded(start, needle, needle_len) : equal_bytes(start, needle, needle_len);
+        return Fold ? equal_folded(start, needle, needle_len)
+                    : equal_bytes(start, needle, needle_len);
     };
     // The anchor positions run from first + k to last_start + k.
     return visit_byte_positions(bytes, first + k, last_start + k + 1, needle[k], is_rare(needle[k]),
@@ -125,8 +146,8 @@ bool find_exact(const uint8_t* bytes, size_t first, size_t last_start, const uin
 }
 
 template <bool Fold>
-bool range_search(const uint8_t* bytes, size_t len, size_t start, size_t end,
-                  const uint8_t* needle, size_t needle_len, BytePositions* shared) {
+bool range_search(const uint8_t* bytes, size_t len, size_t start, size_t end, const uint8_t* needle,
+                  size_t needle_len, BytePositions* shared) {
     if (start >= len) return false;
     size_t last = end < len - 1 ? end : len - 1;
     if (last < start) return false;

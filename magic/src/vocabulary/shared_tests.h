@@ -66,8 +66,8 @@ private:
     void build(const uint8_t* bytes, size_t len);
     bool built_ = false;
     bool text_ = false;
-    size_t last_ = 0;                // the window is bytes 0..last_
-    uint16_t start_[257];            // positions of group c: pos_[start_[c] .. start_[c+1])
+    size_t last_ = 0;                    // the window is bytes 0..last_
+    uint16_t start_[257];                // positions of group c: pos_[start_[c] .. start_[c+1])
     uint16_t pos_[XML_ROOT_WINDOW + 1];  // positions of '<' and ':', grouped
 };
 

@@ -25,10 +25,10 @@
 #include <cstdint>
 #include <cstring>
 
-#include "search/byte_positions.h"
 #include "patterns/patterns.h"
-#include "vocabulary/shared_tests.h"
+#include "search/byte_positions.h"
 #include "search/zero_tail.h"
+#include "vocabulary/shared_tests.h"
 
 namespace mime_magic {
 
@@ -50,8 +50,8 @@ struct DetectionCaches {
 struct Probe {
     const uint8_t* p;
     size_t n;
-    size_t z;                  // every byte from index z to n-1 is 00 (n: not known)
-    DetectionCaches* caches;   // nullptr: none, every test works from the bytes alone
+    size_t z;                 // every byte from index z to n-1 is 00 (n: not known)
+    DetectionCaches* caches;  // nullptr: none, every test works from the bytes alone
 
     // The plain probe: nothing known beyond the bytes.
     constexpr Probe(const uint8_t* bytes, size_t len) : p(bytes), n(len), z(len), caches(nullptr) {}
@@ -111,10 +111,10 @@ struct HexLiteral {
     }
 };
 constexpr uint8_t hex_value(char c) {
-    return c >= '0' && c <= '9' ? uint8_t(c - '0')
-         : c >= 'A' && c <= 'F' ? uint8_t(c - 'A' + 10)
-         : c >= 'a' && c <= 'f' ? uint8_t(c - 'a' + 10)
-                                : throw "not a hexadecimal digit";
+    return c >= '0' && c <= '9'   ? uint8_t(c - '0')
+           : c >= 'A' && c <= 'F' ? uint8_t(c - 'A' + 10)
+           : c >= 'a' && c <= 'f' ? uint8_t(c - 'a' + 10)
+                                  : throw "not a hexadecimal digit";
 }
 }  // namespace detail
 

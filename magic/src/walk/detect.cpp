@@ -38,10 +38,10 @@ namespace {
 // The steps are compact and laid out in the order they are searched, so
 // that the walk reads a small array from start to end.
 struct LiveStep {
-    CheckFn check;           // nullptr: none of its own
-    const FirstBytes* first; // the first bytes the check can hold for (nullptr: any)
-    uint16_t pos;            // the record's walk position
-    uint16_t child_count;    // children to search, at `first_child` in LivePlan::children
+    CheckFn check;            // nullptr: none of its own
+    const FirstBytes* first;  // the first bytes the check can hold for (nullptr: any)
+    uint16_t pos;             // the record's walk position
+    uint16_t child_count;     // children to search, at `first_child` in LivePlan::children
     uint32_t first_child;
 
     // Whether the check can hold for a buffer whose first byte is `b0`.
@@ -76,7 +76,8 @@ struct LivePlan {
         searched[pos] = true;
         const MimeChecker& record = ALL_MIME_CHECKERS[pos];
         if (record.own_check == nullptr && kids.empty()) return std::nullopt;
-        LiveStep step{record.own_check, record.first_bytes, pos, uint16_t(kids.size()), uint32_t(children.size())};
+        LiveStep step{record.own_check, record.first_bytes, pos, uint16_t(kids.size()),
+                      uint32_t(children.size())};
         children.insert(children.end(), kids.begin(), kids.end());
         return step;
     }
@@ -159,7 +160,8 @@ std::string_view detect_mime_from_bytes(const unsigned char* data, std::size_t l
     return detect_in_buffer(buffer.data(), MIME_SNIFF_BUFFER_LEN, buffer.len());
 }
 
-std::optional<std::string_view> detect_mime_from_buffer(const unsigned char* buffer, std::size_t len) {
+std::optional<std::string_view> detect_mime_from_buffer(const unsigned char* buffer,
+                                                        std::size_t len) {
     if (len == 0) return std::nullopt;
     return detect_in_buffer(buffer, MIME_SNIFF_BUFFER_LEN, len);
 }
