@@ -58,18 +58,6 @@ inline uint32_t crc32(std::string_view s) {
     return ~c;
 }
 
-// A ZIP local file header for a stored entry named `name` (CRC left zero),
-// then its data; no central directory.
-inline std::string zip_entry(const std::string& name, const std::string& data) {
-    std::string h = hex("50 4B 03 04 0A 00 00 00 00 00 00 00 21 00");
-    le32(h, 0);
-    le32(h, uint32_t(data.size()));
-    le32(h, uint32_t(data.size()));
-    le16(h, uint32_t(name.size()));
-    le16(h, 0);
-    return h + name + data;
-}
-
 // A minimal PNG head: signature, IHDR chunk (1x1, RGBA), then the next
 // chunk's length and `next_chunk` as its type, which puts that type at offset
 // 37, and one more chunk's length and type.

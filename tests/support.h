@@ -91,25 +91,6 @@ inline std::vector<std::string> listing(const std::string& dir) {
     return names;
 }
 
-// The first of `paths` that can be read, or "" when none can.
-inline std::string first_existing(std::initializer_list<const char*> paths) {
-    for (const char* p : paths)
-        if (::access(p, R_OK) == 0) return p;
-    return {};
-}
-
-// The system's C library at one of its usual places, or "".
-inline std::string system_libc() {
-    return first_existing({"/lib/x86_64-linux-gnu/libc.so.6", "/lib/aarch64-linux-gnu/libc.so.6",
-                           "/usr/lib/x86_64-linux-gnu/libc.so.6", "/lib64/libc.so.6",
-                           "/usr/lib64/libc.so.6", "/lib/libc.so.6"});
-}
-
-// Whether the shell finds the command `name`.
-inline bool have_tool(const char* name) {
-    return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
-}
-
 struct RunResult {
     int status = -1;  // exit status, or 128 + signal
     std::string out;
