@@ -66,7 +66,7 @@ inline std::string png_head(const std::string& next_chunk) {
     std::string s = "\x89PNG\r\n\x1A\n"s;
     s += "\0\0\0\x0DIHDR"s;
     s += "\0\0\0\x01\0\0\0\x01\x08\x06\0\0\0"s;  // 1x1, RGBA
-    s += "\x1F\x15\xC4\x89"s;                    // CRC
+    s += "\x1F\x15\xC4\x89"s;                   // CRC
     s += "\0\0\0\x08"s + next_chunk;
     s += "\0\0\0\x01\0\0\0\0"s;
     return s;

@@ -9,9 +9,8 @@
 
 namespace fixtures {
 
-inline tarvik::Artefact file(
-    const std::string& path, uint64_t size, tarvik::AtomicClass cls,
-    tarvik::ClassificationSource src = tarvik::ClassificationSource::Magic) {
+inline tarvik::Artefact file(const std::string& path, uint64_t size, tarvik::AtomicClass cls,
+                             tarvik::ClassificationSource src = tarvik::ClassificationSource::Magic) {
     tarvik::Artefact a;
     a.path = path;
     a.hash = "blake3:af1349b9f5f9a1a6a0404dea36dcc9499bcb25c9adc112b7cc9a93cae41f3262";
@@ -24,8 +23,7 @@ inline tarvik::Artefact file(
 
 // A regular file as the assessment reports it when the detector gave no answer.
 inline tarvik::Artefact empty_file(const std::string& path) {
-    tarvik::Artefact a =
-        file(path, 0, tarvik::atomic::OtherBinary{}, tarvik::ClassificationSource::Mime);
+    tarvik::Artefact a = file(path, 0, tarvik::atomic::OtherBinary{}, tarvik::ClassificationSource::Mime);
     a.notes = {"mime_magic failed to read " + path + "; defaulting to application/octet-stream"};
     return a;
 }
@@ -41,8 +39,7 @@ inline tarvik::Artefact directory(const std::string& path, tarvik::CompositeClas
     return a;
 }
 
-inline tarvik::Artefact plain_directory(const std::string& path,
-                                        std::vector<tarvik::Artefact> children = {}) {
+inline tarvik::Artefact plain_directory(const std::string& path, std::vector<tarvik::Artefact> children = {}) {
     return directory(path, tarvik::composite::UnknownComposite{}, std::move(children));
 }
 

@@ -36,10 +36,7 @@ public:
         path_ = buf.data();
     }
     // Permissions are restored first, so that nothing is left behind.
-    ~TempDir() {
-        (void)!std::system(
-            ("chmod -R u+rwX '" + path_ + "' 2>/dev/null; rm -rf '" + path_ + "'").c_str());
-    }
+    ~TempDir() { (void)!std::system(("chmod -R u+rwX '" + path_ + "' 2>/dev/null; rm -rf '" + path_ + "'").c_str()); }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
@@ -72,8 +69,7 @@ inline void make_dirs(const std::string& base, const std::string& rel) {
     for (size_t at = 0; at <= rel.size(); ++at) {
         if (at < rel.size() && rel[at] != '/') continue;
         const std::string dir = base + "/" + rel.substr(0, at);
-        if (::mkdir(dir.c_str(), 0755) != 0 && errno != EEXIST)
-            throw std::runtime_error("cannot mkdir " + dir);
+        if (::mkdir(dir.c_str(), 0755) != 0 && errno != EEXIST) throw std::runtime_error("cannot mkdir " + dir);
     }
 }
 
@@ -98,11 +94,11 @@ struct RunResult {
 };
 
 struct RunOptions {
-    std::string cwd;                  // empty: the current directory
-    bool close_stdout = false;        // start with descriptor 1 closed
-    bool close_stderr = false;        // start with descriptor 2 closed
-    bool stdout_reader_gone = false;  // stdout is a pipe whose reader has exited
-    bool stderr_reader_gone = false;  // the same for stderr
+    std::string cwd;                 // empty: the current directory
+    bool close_stdout = false;       // start with descriptor 1 closed
+    bool close_stderr = false;       // start with descriptor 2 closed
+    bool stdout_reader_gone = false; // stdout is a pipe whose reader has exited
+    bool stderr_reader_gone = false; // the same for stderr
 };
 
 // Runs `argv` (argv[0] is the program path) and collects its output.
@@ -112,12 +108,9 @@ inline RunResult run(const std::vector<std::string>& argv, const RunOptions& opt
     posix_spawn_file_actions_t fa;
     posix_spawn_file_actions_init(&fa);
     posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
-    for (auto [fd, pipe_end, closed] :
-         {std::tuple{1, out_pipe[1], opt.close_stdout}, {2, err_pipe[1], opt.close_stderr}})
-        closed ? posix_spawn_file_actions_addclose(&fa, fd)
-               : posix_spawn_file_actions_adddup2(&fa, pipe_end, fd);
-    for (int end : {out_pipe[0], err_pipe[0], out_pipe[1], err_pipe[1]})
-        posix_spawn_file_actions_addclose(&fa, end);
+    for (auto [fd, pipe_end, closed] : {std::tuple{1, out_pipe[1], opt.close_stdout}, {2, err_pipe[1], opt.close_stderr}})
+        closed ? posix_spawn_file_actions_addclose(&fa, fd) : posix_spawn_file_actions_adddup2(&fa, pipe_end, fd);
+    for (int end : {out_pipe[0], err_pipe[0], out_pipe[1], err_pipe[1]}) posix_spawn_file_actions_addclose(&fa, end);
     // Relative paths stay relative to the directory the program starts in.
     if (!opt.cwd.empty()) posix_spawn_file_actions_addchdir_np(&fa, opt.cwd.c_str());
     std::vector<std::string> args = argv;

@@ -20,8 +20,7 @@ using testsupport::write_file;
 
 // An assessment error: the message, then "Error: " and the message again,
 // each line ended by one line feed; nothing on standard output; status 1.
-void expect_assess_error(const RunResult& r, const std::string& message,
-                         const std::string& what = {}) {
+void expect_assess_error(const RunResult& r, const std::string& message, const std::string& what = {}) {
     EXPECT_EQ(r.status, 1) << what;
     EXPECT_EQ(r.out, "") << what;
     EXPECT_EQ(r.err, message + "\nError: " + message + "\n") << what;
@@ -57,8 +56,7 @@ TEST(AssessRoads, ErrorsAsThePath) {
     };
     for (const auto& [path, message] : cases)
         for (const char* form : {"json", "tree", "debug"})
-            expect_assess_error(run_cli({path, "--format", form}, {.cwd = t.path()}), message,
-                                path + " " + form);
+            expect_assess_error(run_cli({path, "--format", form}, {.cwd = t.path()}), message, path + " " + form);
 }
 
 TEST(AssessRoads, PermissionsBindTheTopPath) {
@@ -122,12 +120,11 @@ TEST(Streams, AReaderThatLeftIsAFailedWrite) {
     for (const char* form : {"json", "tree", "debug"}) {
         const auto r = run_cli({t / "f", "--format", form}, out_gone);
         EXPECT_EQ(r.status, 101) << form;
-        EXPECT_EQ(r.err, std::string("tarvik-cli: fatal: failed printing to stdout: ") +
-                             std::strerror(EPIPE) + " (os error " + std::to_string(EPIPE) + ")\n");
+        EXPECT_EQ(r.err, std::string("tarvik-cli: fatal: failed printing to stdout: ") + std::strerror(EPIPE) +
+                             " (os error " + std::to_string(EPIPE) + ")\n");
     }
     // The error lines go to standard error, which is still there.
-    expect_assess_error(run_cli({t / "missing"}, out_gone),
-                        "path does not exist: " + t / "missing");
+    expect_assess_error(run_cli({t / "missing"}, out_gone), "path does not exist: " + t / "missing");
     // Lost error lines end the process too; the library's own texts do not.
     EXPECT_EQ(run_cli({t / "missing"}, err_gone).status, 101);
     EXPECT_EQ(run_cli({t / "d"}, err_gone).status, 101);

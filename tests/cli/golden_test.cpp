@@ -18,9 +18,8 @@ using testsupport::run_cli;
 TEST(Golden, ApplicationBundleInEveryForm) {
     testsupport::TempDir t;
     testsupport::make_dirs(t.path(), "Demo.app/Contents");
-    testsupport::write_file(
-        t / "Info.plist",
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict/>\n</plist>\n");
+    testsupport::write_file(t / "Info.plist",
+                            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict/>\n</plist>\n");
     ASSERT_EQ(::symlink("../../Info.plist", (t / "Demo.app/Contents/Info.plist").c_str()), 0);
     std::string macho(4100, '\0');  // a 64-bit executable header, then nothing
     macho.replace(0, 16, "\xCF\xFA\xED\xFE\x07\x00\x00\x01\x03\x00\x00\x00\x02\x00\x00\x00", 16);

@@ -40,8 +40,7 @@ RunResult run_tool(const std::vector<std::string>& args, const RunOptions& opt =
 
 size_t count(const std::string& haystack, const std::string& needle) {
     size_t n = 0;
-    for (size_t at = haystack.find(needle); at != std::string::npos;
-         at = haystack.find(needle, at + needle.size()))
+    for (size_t at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + needle.size()))
         ++n;
     return n;
 }
@@ -170,8 +169,7 @@ TEST(HostileTree, InvalidUtf8NameFailsOnlyTheJsonForm) {
 TEST(HostileTree, SparseFourGibFileIsSizedAndHashedWhole) {
     // Holes read fastest from a memory file system, where there is one.
     const bool shm = ::access("/dev/shm", W_OK) == 0;
-    const std::string path =
-        (shm ? "/dev/shm/tarvik-sparse-" : "/tmp/tarvik-sparse-") + std::to_string(::getpid());
+    const std::string path = (shm ? "/dev/shm/tarvik-sparse-" : "/tmp/tarvik-sparse-") + std::to_string(::getpid());
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     ASSERT_GE(fd, 0);
     const bool made = ::ftruncate(fd, off_t(4) << 30) == 0;
@@ -185,9 +183,7 @@ TEST(HostileTree, SparseFourGibFileIsSizedAndHashedWhole) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(contains(r.out, "\"size\": 4294967296,")) << r.out;
     // BLAKE3 of 4 GiB of zero bytes, as computed once by `b3sum --num-threads 1`.
-    EXPECT_TRUE(contains(
-        r.out,
-        "\"hash\": \"blake3:7dde7c9fed144013fedbe2b0bbf2d82f004b60b589485851cdec29b27be408d7\""));
+    EXPECT_TRUE(contains(r.out, "\"hash\": \"blake3:7dde7c9fed144013fedbe2b0bbf2d82f004b60b589485851cdec29b27be408d7\""));
 }
 
 // A regular file gone, or turned into a FIFO, a device or a directory, between
@@ -248,9 +244,7 @@ TEST(HostileTree, EntriesThatCannotBeAssessedAreLeftOut) {
 TEST(HostileTree, TreeChangingDuringTheWalk) {
     TempDir t;
     const int files = 3000;
-    for (int i = 0; i < files; ++i)
-        write_file(t / std::string("f").append(std::to_string(i)),
-                   std::string(size_t(i % 7) * 300, 'a'));
+    for (int i = 0; i < files; ++i) write_file(t / std::string("f").append(std::to_string(i)), std::string(size_t(i % 7) * 300, 'a'));
     std::atomic<bool> go{false};
     std::thread mutator([&] {
         while (!go.load()) std::this_thread::yield();
@@ -279,11 +273,10 @@ TEST(HostileTree, TreeChangingDuringTheWalk) {
 void snapshot(const std::string& path, std::map<std::string, std::string>& into) {
     struct stat st;
     if (::lstat(path.c_str(), &st) != 0) return;
-    std::string state =
-        std::to_string(st.st_mode) + " " + std::to_string(st.st_ino) + " " +
-        std::to_string(st.st_nlink) + " " + std::to_string(st.st_size) + " " +
-        std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec) + " " +
-        std::to_string(st.st_ctim.tv_sec) + "." + std::to_string(st.st_ctim.tv_nsec) + " ";
+    std::string state = std::to_string(st.st_mode) + " " + std::to_string(st.st_ino) + " " +
+                        std::to_string(st.st_nlink) + " " + std::to_string(st.st_size) + " " +
+                        std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec) + " " +
+                        std::to_string(st.st_ctim.tv_sec) + "." + std::to_string(st.st_ctim.tv_nsec) + " ";
     if (S_ISREG(st.st_mode)) state += testsupport::read_file(path);
     char target[PATH_MAX];
     const ssize_t n = S_ISLNK(st.st_mode) ? ::readlink(path.c_str(), target, sizeof target) : 0;
@@ -296,10 +289,8 @@ TEST(HostileTree, NothingInTheTreeIsModified) {
     TempDir t;
     testsupport::make_dirs(t.path(), "Demo.app/Contents");
     testsupport::make_dirs(t.path(), "empty-dir");
-    write_file(t / "Demo.app/Contents/Info.plist",
-               "<?xml version=\"1.0\"?>\n<plist version=\"1.0\"><dict/></plist>\n");
-    write_file(t / "Demo.app/Contents/bin",
-               std::string("\xCF\xFA\xED\xFE", 4) + std::string(100, '\0'));
+    write_file(t / "Demo.app/Contents/Info.plist", "<?xml version=\"1.0\"?>\n<plist version=\"1.0\"><dict/></plist>\n");
+    write_file(t / "Demo.app/Contents/bin", std::string("\xCF\xFA\xED\xFE", 4) + std::string(100, '\0'));
     write_file(t / "empty", "");
     write_file(t / "image.png", std::string("\x89PNG\r\n\x1A\n", 8) + std::string(64, '\x01'));
     write_file(t / "archive.zip", std::string("PK\x03\x04", 4) + std::string(40, 'z'));

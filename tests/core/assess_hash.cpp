@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <random>
 
-#include "file_access.h"
 #include "support.h"
+#include "file_access.h"
 #include "tarvik/assess.h"
 
 namespace tarvik {
@@ -32,16 +32,15 @@ TEST(HashFile, MatchesIndependentDigestAcrossChunkBoundaries) {
     if (b3sum("/dev/null").empty()) GTEST_SKIP() << "b3sum is not installed";
     // Around the 1 KiB chunk, the 8192-byte header, the 64 KiB batch handed to
     // the hasher, the 128 KiB head read and the large reads after it.
-    const size_t sizes[] = {0,     1,     1023,   1024,    1025,    8191,
-                            8192,  8193,  16384,  57344,   57345,   65535,
-                            65536, 65537, 139264, 1048575, 1048576, 3 * 1024 * 1024 + 17};
+    const size_t sizes[] = {0,     1,     1023,  1024,  1025,  8191,   8192,   8193,
+                            16384, 57344, 57345, 65535, 65536, 65537, 139264, 1048575,
+                            1048576, 3 * 1024 * 1024 + 17};
     for (size_t n : sizes) {
         const std::string path = t / std::string("f").append(std::to_string(n));
         testsupport::write_file(path, random_bytes(n, unsigned(n)));
         auto r = hash_file(path);
         ASSERT_TRUE(std::holds_alternative<std::string>(r)) << n;
-        EXPECT_EQ(std::get<std::string>(r), std::string("blake3:").append(b3sum(path)))
-            << "size " << n;
+        EXPECT_EQ(std::get<std::string>(r), std::string("blake3:").append(b3sum(path))) << "size " << n;
     }
 }
 
@@ -77,26 +76,25 @@ TEST(HashFile, KnownDigestsAndLinksFollowed) {
                   "blake3:6437b3ac38465133ffb63b75273a8db548c558465d79db03fd359c6cd5bd9d85");
 }
 
+
 // A file read whole by its header read is hashed and probed for its trailer
 // from those bytes; the answers equal those of the separate reads.
 TEST(AssessRegularSmallFiles, HeaderReadServesHashAndTrailer) {
     testsupport::TempDir t;
-    for (size_t n : {size_t(1), size_t(4), size_t(511), size_t(512), size_t(513), size_t(8191),
-                     size_t(8192), size_t(8193), size_t(9000)}) {
+    for (size_t n : {size_t(1), size_t(4), size_t(511), size_t(512), size_t(513), size_t(8191), size_t(8192),
+                     size_t(8193), size_t(9000)}) {
         for (bool koly : {false, true}) {
             std::string content = random_bytes(n, unsigned(n));
             for (auto& c : content) c = char(c | 0x80);  // no magic at byte 0, no text
             if (koly && n >= 4) content.replace(n - 4, 4, "koly");
-            const std::string path =
-                t / std::string("f").append(std::to_string(n)).append(koly ? "k" : "");
+            const std::string path = t / std::string("f").append(std::to_string(n)).append(koly ? "k" : "");
             testsupport::write_file(path, content);
             auto node = assess_path(path);
             ASSERT_TRUE(std::holds_alternative<Artefact>(node)) << n;
             const Artefact& a = std::get<Artefact>(node);
             EXPECT_EQ(a.hash, std::get<std::string>(hash_file(path))) << n;
             EXPECT_EQ(a.size, n);
-            const bool disk_image =
-                a.atomic_class() == AtomicClass{atomic::Archive{ArchiveKind::DiskImage}};
+            const bool disk_image = a.atomic_class() == AtomicClass{atomic::Archive{ArchiveKind::DiskImage}};
             EXPECT_EQ(disk_image, koly && n >= 4) << n;
             EXPECT_EQ(disk_image, probe_disk_image_trailer(path).has_value()) << n;
         }

@@ -54,14 +54,13 @@ TEST(AssessPath, UnresolvableLinkNamesTheSystemError) {
     symlink_to("nowhere", t / "dangling");
     const AssessError e = error_of(assess_path(t / "dangling"));
     EXPECT_EQ(e.kind, AssessErrorKind::Symlink);
-    EXPECT_EQ(e.text, std::string(std::strerror(ENOENT)) + " (os error " + std::to_string(ENOENT) +
-                          ") in " + t / "dangling");
+    EXPECT_EQ(e.text, std::string(std::strerror(ENOENT)) + " (os error " + std::to_string(ENOENT) + ") in " +
+                          t / "dangling");
 }
 
 TEST(AssessRegular, EmptyFileHasHashSizeAndALossyNote) {
     TempDir t;
-    const std::string path = t / "a\xFF"
-                                 "b";
+    const std::string path = t / "a\xFF" "b";
     write_file(path, "");
     const Artefact a = node_of(assess_target(path));
     EXPECT_EQ(a.path, path);
@@ -70,9 +69,7 @@ TEST(AssessRegular, EmptyFileHasHashSizeAndALossyNote) {
     EXPECT_EQ(a.atomic_class(), AtomicClass(atomic::OtherBinary{}));
     EXPECT_EQ(a.classification_source, ClassificationSource::Mime);
     EXPECT_EQ(a.full_mime_type, "application/octet-stream");
-    EXPECT_EQ(a.notes, std::vector<std::string>{"mime_magic failed to read " +
-                                                t / "a\xEF\xBF\xBD"
-                                                    "b" +
+    EXPECT_EQ(a.notes, std::vector<std::string>{"mime_magic failed to read " + t / "a\xEF\xBF\xBD" "b" +
                                                 "; defaulting to application/octet-stream"});
     EXPECT_FALSE(a.subclass.has_value());
     EXPECT_TRUE(a.applies.empty());
@@ -81,8 +78,7 @@ TEST(AssessRegular, EmptyFileHasHashSizeAndALossyNote) {
 TEST(AssessDirectory, ChildrenInListingOrderBelowThePathAsGiven) {
     TempDir t;
     make_dirs(t.path(), "d/sub");
-    for (const char* n : {"b", "a", "c.txt", ".hidden"})
-        write_file(t / ("d/" + std::string(n)), "x");
+    for (const char* n : {"b", "a", "c.txt", ".hidden"}) write_file(t / ("d/" + std::string(n)), "x");
     std::vector<std::string> expected;
     for (const auto& n : listing(t / "d")) expected.push_back(t / ("d/./" + n));
     EXPECT_EQ(child_paths(node_of(assess_target(t / "d/."))), expected);
@@ -98,52 +94,27 @@ struct BundleCase {
 
 TEST(ClassifyDirectory, ExtensionsAndProbes) {
     const std::vector<std::string> P = {"Contents/Info.plist"}, none;
-    const CompositeClass app = composite::Bundle{BundleKind::App},
-                         fw = composite::Bundle{BundleKind::Framework},
-                         plugin = composite::Bundle{BundleKind::Plugin},
-                         kext = composite::Bundle{BundleKind::Kext},
+    const CompositeClass app = composite::Bundle{BundleKind::App}, fw = composite::Bundle{BundleKind::Framework},
+                         plugin = composite::Bundle{BundleKind::Plugin}, kext = composite::Bundle{BundleKind::Kext},
                          AMB = composite::AmbiguousDirectory{}, UNK = composite::UnknownComposite{};
     const BundleCase cases[] = {
-        {"X.app", P, app},
-        {"X.app", none, AMB},
-        {"X.APP", P, app},
-        {"..app", P, app},
-        {"a.b.app", P, app},
-        {"X.xpc", P, composite::Bundle{BundleKind::Xpc}},
-        {"X.xpc", none, AMB},
-        {"X.appex", P, composite::Bundle{BundleKind::Appex}},
-        {"X.appex", none, AMB},
-        {"X.kext", P, kext},
-        {"X.kext", none, AMB},
-        {"X.plugin", P, plugin},
-        {"X.plugin", none, AMB},
-        {"X.bundle", P, plugin},
-        {"X.bundle", none, AMB},
-        {"X.dSYM", P, composite::Bundle{BundleKind::DSym}},
-        {"X.dsym", none, AMB},
-        {"Plain", P, AMB},
-        {"Plain", none, UNK},
-        {"X.txt", P, AMB},
-        {"X.txt", none, UNK},
-        {".app", P, AMB},
-        {".app", none, UNK},
-        {"X.", P, AMB},
-        {"X.", none, UNK},
-        {"X.app.txt", P, AMB},
-        {"X.\xE2\x84\xAA"
-         "ext",
-         P, kext},  // KELVIN SIGN lower-cases to "k"
-        {"X.app\xFF", P, AMB},
-        {"X.app\xFF", none, UNK},                  // an extension that is not UTF-8 is none
+        {"X.app", P, app}, {"X.app", none, AMB}, {"X.APP", P, app}, {"..app", P, app}, {"a.b.app", P, app},
+        {"X.xpc", P, composite::Bundle{BundleKind::Xpc}}, {"X.xpc", none, AMB},
+        {"X.appex", P, composite::Bundle{BundleKind::Appex}}, {"X.appex", none, AMB},
+        {"X.kext", P, kext}, {"X.kext", none, AMB}, {"X.plugin", P, plugin}, {"X.plugin", none, AMB},
+        {"X.bundle", P, plugin}, {"X.bundle", none, AMB},
+        {"X.dSYM", P, composite::Bundle{BundleKind::DSym}}, {"X.dsym", none, AMB},
+        {"Plain", P, AMB}, {"Plain", none, UNK}, {"X.txt", P, AMB}, {"X.txt", none, UNK},
+        {".app", P, AMB}, {".app", none, UNK}, {"X.", P, AMB}, {"X.", none, UNK}, {"X.app.txt", P, AMB},
+        {"X.\xE2\x84\xAA" "ext", P, kext},  // KELVIN SIGN lower-cases to "k"
+        {"X.app\xFF", P, AMB}, {"X.app\xFF", none, UNK},  // an extension that is not UTF-8 is none
         {"X.app", {"Contents/Info.plist/"}, app},  // the probe counts whatever is there
         {"X.app", {"Contents/Info.plist->missing"}, AMB},
-        {"X.framework", P, fw},
-        {"X.framework", {"Versions/Current/Resources/Info.plist"}, fw},
+        {"X.framework", P, fw}, {"X.framework", {"Versions/Current/Resources/Info.plist"}, fw},
         {"X.framework", {"Resources/Info.plist"}, fw},
         {"X.framework", {"Versions/A/Resources/Info.plist", "Resources->Versions/A/Resources"}, fw},
         {"X.framework", {"Versions/A/Resources/Info.plist", "Versions/Current->A"}, fw},
-        {"X.framework", {"Resources/Other.plist", "Info.plist"}, AMB},
-        {"X.framework", none, AMB},
+        {"X.framework", {"Resources/Other.plist", "Info.plist"}, AMB}, {"X.framework", none, AMB},
     };
     for (const BundleCase& c : cases) {
         TempDir t;
@@ -163,8 +134,7 @@ TEST(ClassifyDirectory, ExtensionsAndProbes) {
         }
         // The name is the path's final component, and the assessment uses the same class.
         for (const char* suffix : {"", "/", "//.//", "/./."})
-            EXPECT_EQ(classify_directory(dir + suffix), c.expected)
-                << c.name << suffix << " " << c.entries.size();
+            EXPECT_EQ(classify_directory(dir + suffix), c.expected) << c.name << suffix << " " << c.entries.size();
         EXPECT_EQ(node_of(assess_target(dir)).composite_class(), c.expected) << c.name;
     }
 }

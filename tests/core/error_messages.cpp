@@ -57,8 +57,7 @@ TEST(ErrorMessage, EveryVariantHasItsText) {
         {make(K::LoadCommandTooSmall, p, {4}),
          "malformed load command in dir/file: cmdsize 4 is too small (minimum 8)"},
         {make(K::LoadCommandOutsideRegion, p, {4096}),
-         "malformed load command in dir/file: command at slice offset 4096 exceeds load command "
-         "region"},
+         "malformed load command in dir/file: command at slice offset 4096 exceeds load command region"},
         {make(K::LoadCommandOffsetOverflow, p), "load command offset overflow in dir/file"},
         {make(K::SliceReadOutOfBounds, p, {16, 32, 40}),
          "read of 16 bytes at slice-relative offset 32 exceeds slice size 40 in dir/file"},
@@ -76,38 +75,27 @@ TEST(ErrorMessage, EveryVariantHasItsText) {
          "The sum of data offset 10 and datasize 20 exceeds the slice size 25 in dir/file"},
         {make(K::CodeDirectoryLength, "", {10, 88}),
          "Base Code Directory length is inconsistent: received 10 bytes, expected (88)"},
-        {make(K::CodeDirectoryMagic, "", {255}), "Found is inconsistent with Code Directory. Magic "
-                                                 "number obtained: 000000ff, expected: 0xfade0c02"},
+        {make(K::CodeDirectoryMagic, "", {255}),
+         "Found is inconsistent with Code Directory. Magic number obtained: 000000ff, expected: 0xfade0c02"},
         {make(K::HashArrayOverflow, "", {4294967295u, 2, 3, 32}),
          "HashArray geometry overflow: hashOffset=4294967295, n_special=2, n_code=3, hash_size=32"},
-        {make(K::SuperBlobMagic, "", {255}),
-         "The found magic number (0x000000ff) is not valid for a SuperBlob"},
-        {make(K::SuperBlobTooShort, "", {8}),
-         "SuperBlob length (8) is smaller than its header (12 bytes)"},
-        {make(K::SuperBlobCount, "", {3, 20}),
-         "SuperBlob count (3) is inconsistent with length (20)"},
+        {make(K::SuperBlobMagic, "", {255}), "The found magic number (0x000000ff) is not valid for a SuperBlob"},
+        {make(K::SuperBlobTooShort, "", {8}), "SuperBlob length (8) is smaller than its header (12 bytes)"},
+        {make(K::SuperBlobCount, "", {3, 20}), "SuperBlob count (3) is inconsistent with length (20)"},
         {make(K::OffsetOverflow, p), "I/O error: offset overflow in file dir/file"},
         {make(K::ByteIntOverflow, "", {9, 8}), "ByteInt: cannot fit 9 bytes into a 8-byte integer"},
         {make(K::CodeDirectoryOffsetOverflow, "", {0x10, 0x123456789}),
          "CodeDirectory offset arithmetic overflowed: cd_offset 0x00000010, cursor 0x123456789"},
         {io, std::string("I/O error: ") + std::strerror(EPIPE)},
-        {make(K::SliceGeometryOverflow,
-              "a\xFF"
-              "b",
-              {1, UINT64_MAX}),
-         "Slice geometry overflow: offset 1 + size 18446744073709551615 exceeds u64 in "
-         "\"a\\xFFb\""},
+        {make(K::SliceGeometryOverflow, "a\xFF" "b", {1, UINT64_MAX}),
+         "Slice geometry overflow: offset 1 + size 18446744073709551615 exceeds u64 in \"a\\xFFb\""},
         {hex, "wrong load command at offset 0: expected 0x0, found bytes [ab, 0c, ff, 10]"},
         {make(K::CodeDirectoryMagic, "", {0xfade0c02}),
-         "Found is inconsistent with Code Directory. Magic number obtained: fade0c02, expected: "
-         "0xfade0c02"},
+         "Found is inconsistent with Code Directory. Magic number obtained: fade0c02, expected: 0xfade0c02"},
         {make(K::SuperBlobMagic, "", {0x1234567890}),
          "The found magic number (0x1234567890) is not valid for a SuperBlob"},
         // Paths are shown lossily: one U+FFFD per maximal ill-formed subsequence.
-        {make(K::PathNotFound, "a\xFF"
-                               "b"),
-         "path does not exist: a\xEF\xBF\xBD"
-         "b"},
+        {make(K::PathNotFound, "a\xFF" "b"), "path does not exist: a\xEF\xBF\xBD" "b"},
         {make(K::UnsupportedFileType, "x\xC3"), "x\xEF\xBF\xBD: unsupported file type"},
         {make(K::MalformedAsset, "\xE2\x82z"), "malformed asset: \xEF\xBF\xBDz"},
     };
@@ -120,12 +108,8 @@ TEST(LossyUtf8, MaximalSubpartsAreReplacedOnce) {
     struct {
         std::string in, out;
     } cases[] = {
-        {"", ""},
-        {"plain", "plain"},
-        {"\xC3\xA9", "\xC3\xA9"},
-        {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
-        {"\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD"},
-        {"\xF0\x9F\x98", "\xEF\xBF\xBD"},
+        {"", ""}, {"plain", "plain"}, {"\xC3\xA9", "\xC3\xA9"}, {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
+        {"\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD"}, {"\xF0\x9F\x98", "\xEF\xBF\xBD"},
         {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},  // a surrogate
         {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},                  // overlong
         {"\xF4\x90\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},

@@ -70,19 +70,9 @@ TEST(OneRead, BytesEntryOverTheSharedBufferAnswersAsThePathEntry) {
     TempDir t;
     const std::string text = "int f(void);  /* a header line */\n#define X 1\n";
     const std::vector<std::string> heads = {
-        "",
-        "\x89PNG\r\n\x1a\n",
-        "%PDF-1.4\n",
-        "PK\x03\x04",
-        "\x7F"
-        "ELF\x02\x01\x01",
-        "\x1F\x8B\x08\x00",
-        "<?xml version=\"1.0\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\">\n",
-        "<!DOCTYPE html>\n<html>\n",
-        "#!/bin/sh\n",
-        "{\"a\": [1, 2]}\n",
-        "\xEF\xBB\xBF",
-        "MZ"};
+        "", "\x89PNG\r\n\x1a\n", "%PDF-1.4\n", "PK\x03\x04", "\x7F" "ELF\x02\x01\x01", "\x1F\x8B\x08\x00",
+        "<?xml version=\"1.0\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\">\n", "<!DOCTYPE html>\n<html>\n",
+        "#!/bin/sh\n", "{\"a\": [1, 2]}\n", "\xEF\xBB\xBF", "MZ"};
     const std::vector<std::string> fillers = {text, std::string(1, '\0'), random_bytes(4093, 3)};
     const size_t sizes[] = {300000, 1, 131073, 2, 131072, 100, 131071, 4095, 40000, 8192};
     static DetectionBuffer buffer;  // one for all reads, as the assessment keeps it
@@ -98,14 +88,12 @@ TEST(OneRead, BytesEntryOverTheSharedBufferAnswersAsThePathEntry) {
                 ASSERT_TRUE(file.is_open());
                 ASSERT_EQ(buffer.read_head(file.fd()), ssize_t(std::min(n, MIME_SNIFF_BUFFER_LEN)));
                 ASSERT_TRUE(zero_after_head(buffer)) << path;
-                const auto in_place =
-                    mime_magic::detect_mime_from_buffer(buffer.data(), buffer.len());
+                const auto in_place = mime_magic::detect_mime_from_buffer(buffer.data(), buffer.len());
                 const auto plain = plain_detection(content);
                 EXPECT_EQ(in_place, plain) << path << ", size " << n;
-                EXPECT_EQ(
-                    mime_magic::detect_mime_from_bytes(
-                        reinterpret_cast<const unsigned char*>(content.data()), content.size()),
-                    plain.value_or("(none)"))
+                EXPECT_EQ(mime_magic::detect_mime_from_bytes(
+                              reinterpret_cast<const unsigned char*>(content.data()), content.size()),
+                          plain.value_or("(none)"))
                     << path;
                 EXPECT_EQ(mime_magic::detect_mime_from_path(path), plain) << path;
                 if (n == 100) std::fill_n(buffer.scratch(), MIME_SNIFF_BUFFER_LEN, 0xA5);
@@ -145,8 +133,7 @@ TEST(OneRead, AssessmentAnswersEqualSeparateComputations) {
             const std::string pem = "\n-----BEGIN ";
             if (variant == 1 && n >= 4) c.replace(n - 4, 4, "koly");
             if (variant == 2 && n >= 514) c.replace(n - 514, 4, "koly");
-            if (variant == 3 && n >= HEADER_LEN)
-                c.replace(HEADER_LEN - pem.size(), pem.size(), pem);
+            if (variant == 3 && n >= HEADER_LEN) c.replace(HEADER_LEN - pem.size(), pem.size(), pem);
             if (variant == 4 && n >= HEADER_LEN + 16) c.replace(HEADER_LEN - 1, pem.size(), pem);
             const std::string path = t / std::to_string(count++);
             testsupport::write_file(path, c);
@@ -154,17 +141,15 @@ TEST(OneRead, AssessmentAnswersEqualSeparateComputations) {
             auto r = assess_path(path);
             ASSERT_TRUE(std::holds_alternative<Artefact>(r)) << path;
             const Artefact& a = std::get<Artefact>(r);
-            const std::string what =
-                "size " + std::to_string(n) + " variant " + std::to_string(variant);
+            const std::string what = "size " + std::to_string(n) + " variant " + std::to_string(variant);
             EXPECT_EQ(a.size, n) << what;
             EXPECT_EQ(a.hash, b3sum(path)) << what;
             const auto mime = plain_detection(c);
-            EXPECT_EQ(a.full_mime_type, std::string(mime.value_or(mime_magic::FALLBACK_MIME_TYPE)))
-                << what;
+            EXPECT_EQ(a.full_mime_type, std::string(mime.value_or(mime_magic::FALLBACK_MIME_TYPE))) << what;
             EXPECT_EQ(a.notes.size(), mime ? 0u : 1u) << what;
 
-            std::optional<AtomicClass> cls =
-                sniff_magic(reinterpret_cast<const uint8_t*>(c.data()), std::min(n, HEADER_LEN));
+            std::optional<AtomicClass> cls = sniff_magic(reinterpret_cast<const uint8_t*>(c.data()),
+                                                         std::min(n, HEADER_LEN));
             if (!cls && c.find("koly", n > TRAILER_LEN ? n - TRAILER_LEN : 0) != std::string::npos)
                 cls = atomic::Archive{ArchiveKind::DiskImage};
             ClassificationSource source = ClassificationSource::Magic;
@@ -175,12 +160,9 @@ TEST(OneRead, AssessmentAnswersEqualSeparateComputations) {
             EXPECT_EQ(a.atomic_class(), cls.value_or(atomic::Unknown{})) << what;
             EXPECT_EQ(a.classification_source, source) << what;
 
-            const bool disk_image =
-                a.atomic_class() == AtomicClass{atomic::Archive{ArchiveKind::DiskImage}};
+            const bool disk_image = a.atomic_class() == AtomicClass{atomic::Archive{ArchiveKind::DiskImage}};
             EXPECT_EQ(disk_image, variant == 1 && n >= 4) << what;
-            EXPECT_EQ(a.atomic_class() == AtomicClass{atomic::Pem{}},
-                      variant == 3 && n >= HEADER_LEN)
-                << what;
+            EXPECT_EQ(a.atomic_class() == AtomicClass{atomic::Pem{}}, variant == 3 && n >= HEADER_LEN) << what;
         }
 }
 

@@ -54,8 +54,8 @@ TEST(Database, StringsInWalkOrderAndTheRecordsWithACheck) {
     EXPECT_EQ(std::count(checked.begin(), checked.end(), '\n') + 1, 496);
     EXPECT_EQ(distinct_checks.size(), 491u);
     const std::map<std::string, size_t> want = {
-        {"application", 1166}, {"audio", 144}, {"text", 134},      {"image", 115},
-        {"video", 82},         {"model", 24},  {"message", 20},    {"multipart", 14},
+        {"application", 1166}, {"audio", 144}, {"text", 134},     {"image", 115},
+        {"video", 82},         {"model", 24},  {"message", 20},   {"multipart", 14},
         {"chemical", 7},       {"font", 3},    {"x-conference", 1}};
     EXPECT_EQ(tops, want);
 }
@@ -93,8 +93,7 @@ TEST(Database, NoCycleAndDepthAtMostFive) {
     std::function<size_t(uint16_t, int)> depth = [&](uint16_t i, int guard) -> size_t {
         if (guard > 10) return 100;  // a cycle
         size_t d = 0;
-        for (uint16_t c : ALL_MIME_CHECKERS[i].child_checkers())
-            d = std::max(d, depth(c, guard + 1));
+        for (uint16_t c : ALL_MIME_CHECKERS[i].child_checkers()) d = std::max(d, depth(c, guard + 1));
         return d + 1;
     };
     size_t deepest = 0;
@@ -103,8 +102,8 @@ TEST(Database, NoCycleAndDepthAtMostFive) {
 }
 
 TEST(Database, PriorityPositions) {
-    const char* expected[] = {"image/png",       "image/gif",       "image/jpeg",
-                              "application/zip", "application/pdf", "application/x-dosexec"};
+    const char* expected[] = {"image/png", "image/gif", "image/jpeg", "application/zip", "application/pdf",
+                              "application/x-dosexec"};
     for (size_t k = 0; k < 6; ++k) {
         EXPECT_EQ(ALL_MIME_CHECKERS[PRIORITY_MIME_CHECKERS[k]].mime_type(), expected[k]);
         EXPECT_EQ(PRIORITY_MIME_CHECKERS[k], position_of(expected[k]));
@@ -167,8 +166,7 @@ TEST(DatabaseDerivation, NamesBecomePositionsAndSets) {
         {"t/child", fails},
         {"t/same", holds, "00-02 7F"},  // shares the check of t/parent
     };
-    const ChildListDecl lists[] = {{"t/parent", {"t/child"}},
-                                   {"t/group", {"t/same", "t/parent", "t/same"}}};
+    const ChildListDecl lists[] = {{"t/parent", {"t/child"}}, {"t/group", {"t/same", "t/parent", "t/same"}}};
     const std::string_view priority[] = {"t/same", "t/group"};
     const Database db = derive(records, lists, priority);
     ASSERT_EQ(db.records.size(), 4u);
@@ -198,19 +196,16 @@ TEST(DatabaseDerivationDeathTest, BrokenDeclarationsStopWithTheName) {
     EXPECT_EXIT(derive(two, misspelt_child), stops,
                 "the child list of \"t/parent\" names the unknown type \"t/chlid\"");
     const ChildListDecl misspelt_parent[] = {{"t/parnet", {"t/child"}}};
-    EXPECT_EXIT(derive(two, misspelt_parent), stops,
-                "a child list names the unknown type \"t/parnet\"");
+    EXPECT_EXIT(derive(two, misspelt_parent), stops, "a child list names the unknown type \"t/parnet\"");
     const std::string_view missing_priority[] = {"t/parent", "t/gone"};
-    EXPECT_EXIT(derive(two, {}, missing_priority), stops,
-                "the priority list names the unknown type \"t/gone\"");
+    EXPECT_EXIT(derive(two, {}, missing_priority), stops, "the priority list names the unknown type \"t/gone\"");
     EXPECT_EXIT(derive(two, {}, {}, 3), stops, "declares 2 records instead of 3");
     const RecordDecl twice[] = {{"t/parent", holds}, {"t/child"}, {"t/parent"}};
     EXPECT_EXIT(derive(twice, {}), stops, "the type \"t/parent\" is declared twice");
     const ChildListDecl two_lists[] = {{"t/parent", {"t/child"}}, {"t/parent", {"t/child"}}};
     EXPECT_EXIT(derive(two, two_lists), stops, "the type \"t/parent\" has two child lists");
     const ChildListDecl cycle[] = {{"t/parent", {"t/child"}}, {"t/child", {"t/parent"}}};
-    EXPECT_EXIT(derive(two, cycle), stops,
-                "the child links form a cycle through \"t/(parent|child)\"");
+    EXPECT_EXIT(derive(two, cycle), stops, "the child links form a cycle through \"t/(parent|child)\"");
     const ChildListDecl own_child[] = {{"t/child", {"t/child"}}};
     EXPECT_EXIT(derive(two, own_child), stops, "cycle through \"t/child\"");
 }
@@ -224,12 +219,9 @@ TEST(DatabaseDerivationDeathTest, FirstByteSetsThatDoNotHoldTogetherStop) {
     const RecordDecl no_check[] = {{"t/one", nullptr, "89"}};
     EXPECT_EXIT(derive(no_check, {}), stops, "the type \"t/one\" has first bytes but no check");
     const RecordDecl other_set[] = {{"t/one", holds, "89"}, {"t/two"}, {"t/three", holds, "89 8A"}};
-    EXPECT_EXIT(derive(other_set, {}), stops,
-                "the types \"t/one\" and \"t/three\" share a check but not");
+    EXPECT_EXIT(derive(other_set, {}), stops, "the types \"t/one\" and \"t/three\" share a check but not");
     const RecordDecl set_then_none[] = {{"t/one", holds, "89"}, {"t/two", holds}};
-    EXPECT_EXIT(derive(set_then_none, {}), stops,
-                "the types \"t/one\" and \"t/two\" share a check");
+    EXPECT_EXIT(derive(set_then_none, {}), stops, "the types \"t/one\" and \"t/two\" share a check");
     const RecordDecl none_then_set[] = {{"t/one", holds}, {"t/two", holds, "89"}};
-    EXPECT_EXIT(derive(none_then_set, {}), stops,
-                "the types \"t/one\" and \"t/two\" share a check");
+    EXPECT_EXIT(derive(none_then_set, {}), stops, "the types \"t/one\" and \"t/two\" share a check");
 }

@@ -97,31 +97,20 @@ TEST(DetectFromBytes, AnswersAreDatabaseStringsOrTheFallback) {
 TEST(DetectFromBytes, ZeroTailShortcutsKeepEveryAnswer) {
     std::mt19937 rng(99);
     const std::vector<std::string> heads = {
-        "\x89PNG\r\n\x1a\n", "GIF89a", "\xFF\xD8\xFF\xE0", "PK\x03\x04", "%PDF-1.7\n", "MZ",
-        "\x7F"
-        "ELF",
-        "\xCF\xFA\xED\xFE", "\xCA\xFE\xBA\xBE", "<?xml version=\"1.0\"?>\n<svg ",
-        "<!DOCTYPE html>\n<html ", "#!/bin/sh\n", "#!/usr/bin/env python\n", "BZh9", "\x1F\x8B\x08",
-        "ustar", "ID3\x03", "RIFF", "OggS", "fLaC", "\x1A\x45\xDF\xA3", "{\"a\": 1}",
-        "From: a@b\nSubject: x\n", "BEGIN:VCARD\n", "hello world, plain text\n", "\xEF\xBB\xBFtext",
-        "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", "7z\xBC\xAF\x27\x1C", "Rar!\x1A\x07\x00", "bplist00",
-        "\x00\x00\x01\xBA",
-        "\x00\x00\x00\x18"
-        "ftypmp42",
-        "diff -u a b\n",
+        "\x89PNG\r\n\x1a\n", "GIF89a", "\xFF\xD8\xFF\xE0", "PK\x03\x04", "%PDF-1.7\n", "MZ", "\x7F" "ELF",
+        "\xCF\xFA\xED\xFE", "\xCA\xFE\xBA\xBE", "<?xml version=\"1.0\"?>\n<svg ", "<!DOCTYPE html>\n<html ",
+        "#!/bin/sh\n", "#!/usr/bin/env python\n", "BZh9", "\x1F\x8B\x08", "ustar", "ID3\x03", "RIFF",
+        "OggS", "fLaC", "\x1A\x45\xDF\xA3", "{\"a\": 1}", "From: a@b\nSubject: x\n", "BEGIN:VCARD\n",
+        "hello world, plain text\n", "\xEF\xBB\xBFtext", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", "7z\xBC\xAF\x27\x1C",
+        "Rar!\x1A\x07\x00", "bplist00", "\x00\x00\x01\xBA", "\x00\x00\x00\x18" "ftypmp42", "diff -u a b\n",
         // Children searched inside their parents' subtrees and again later.
-        "<?xml version=\"1.0\"?>\n<rss ", "<?xml version=\"1.0\"?>\n<kml ",
-        "<?xml version=\"1.0\"?>\n<gpx ",
-        "<?xml version=\"1.0\"?>\n<html xmlns=\"http://www.w3.org/1999/xhtml\"",
-        "<?xml?><xsl:stylesheet ", "#!/usr/bin/perl\n", "#!/usr/bin/env node\n", "<?php ",
-        "%!PS-Adobe-3.0\n", "{\\rtf1",
-        "PK\x03\x04\x14\x00\x00\x00\x00\x00"
-        "mimetypeapplication/epub+zip",
-        "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\x00", "BEGIN:VCALENDAR\nVERSION:2.0\n",
-        "From: a\nDate: b\nX-Mailer: m\n", "function f = g()\n", "digraph G {\n",
-        "/* c */\ngraph x {", "SQLite format 3\x00", "\x1F\x8B\x08\x00", "MThd"};
-    static const char kFiller[] = " <>=/\\\"'\n\r\t\0\x01\xFF\xC3\xA9"
-                                  "abcXYZ019%#!:;-_.,?{}[]()@";
+        "<?xml version=\"1.0\"?>\n<rss ", "<?xml version=\"1.0\"?>\n<kml ", "<?xml version=\"1.0\"?>\n<gpx ",
+        "<?xml version=\"1.0\"?>\n<html xmlns=\"http://www.w3.org/1999/xhtml\"", "<?xml?><xsl:stylesheet ",
+        "#!/usr/bin/perl\n", "#!/usr/bin/env node\n", "<?php ", "%!PS-Adobe-3.0\n", "{\\rtf1",
+        "PK\x03\x04\x14\x00\x00\x00\x00\x00" "mimetypeapplication/epub+zip", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\x00",
+        "BEGIN:VCALENDAR\nVERSION:2.0\n", "From: a\nDate: b\nX-Mailer: m\n", "function f = g()\n",
+        "digraph G {\n", "/* c */\ngraph x {", "SQLite format 3\x00", "\x1F\x8B\x08\x00", "MThd"};
+    static const char kFiller[] = " <>=/\\\"'\n\r\t\0\x01\xFF\xC3\xA9" "abcXYZ019%#!:;-_.,?{}[]()@";
     const std::string filler(kFiller, sizeof kFiller - 1);
     std::vector<uint8_t> buf(MIME_SNIFF_BUFFER_LEN);
     for (int round = 0; round < 600; ++round) {

@@ -61,8 +61,7 @@ std::vector<uint8_t> random_buffer(std::mt19937& rng, const Recipe& r) {
         if (rng() % 3 == 0)
             for (char& c : a)
                 if (std::isalpha(uint8_t(c)) && rng() % 2) c = char(c ^ 0x20);
-        for (size_t i = 0; i < a.size() && pos <= r.size && pos + i < r.size; ++i)
-            b[pos + i] = uint8_t(a[i]);
+        for (size_t i = 0; i < a.size() && pos <= r.size && pos + i < r.size; ++i) b[pos + i] = uint8_t(a[i]);
     };
     if (!r.leads.empty() && rng() % 2) put(r.leads[rng() % r.leads.size()], 0);
     for (int k = 1 + int(rng() % 4); k > 0; --k) {
@@ -94,8 +93,7 @@ void same_answers(Check fast, const std::function<bool(const Plain&)>& plain, co
         const DetectionProbe detection(b.data(), b.size(), b.size());
         const bool got = fast(detection.probe());
         ASSERT_EQ(got, plain(Plain{b.data(), b.size()})) << "round " << round;
-        ASSERT_EQ(fast(Probe(b.data(), cut)), plain(Plain{b.data(), cut}))
-            << "round " << round << " cut " << cut;
+        ASSERT_EQ(fast(Probe(b.data(), cut)), plain(Plain{b.data(), cut})) << "round " << round << " cut " << cut;
         ASSERT_TRUE(!got || !first || first->allows(b[0])) << "round " << round;
         held += got;
     }
@@ -108,10 +106,9 @@ void same_answers(Check fast, const std::function<bool(const Plain&)>& plain, co
 // Steps 10 and 11 are one pass over the colons of bytes 0..8192.
 TEST(FastForms, MailHeaderLines) {
     static const std::pair<std::string_view, bool> kLines[] = {
-        {"\ndate:", true},          {"\nDelivered-To:", false}, {"\nFrom:", true},
-        {"\nMessage-ID:", true},    {"\nMIME-Version:", true},  {"\nReceived:", true},
-        {"\nRelay-Version:", true}, {"\nReturn-Path:", true},   {"\nStatus:", false},
-        {"\nUser-Agent:", false},   {"\nX-Mailer:", false},     {"\nX-Originating-IP:", true}};
+        {"\ndate:", true},       {"\nDelivered-To:", false}, {"\nFrom:", true},      {"\nMessage-ID:", true},
+        {"\nMIME-Version:", true}, {"\nReceived:", true},    {"\nRelay-Version:", true}, {"\nReturn-Path:", true},
+        {"\nStatus:", false},    {"\nUser-Agent:", false},   {"\nX-Mailer:", false}, {"\nX-Originating-IP:", true}};
     auto plain = [](const Plain& b) {
         if (b.at(0, "Relay-Version:", true) || b.at(0, "#! rnews") || b.at(0, "N#! rnews") ||
             b.at(0, "Forward to") || b.at(0, "Pipe to") || b.at(0, "Return-Path:", true) ||
@@ -123,12 +120,9 @@ TEST(FastForms, MailHeaderLines) {
                 if (b.within(0, 8192, line, any_case)) return true;
         return b.within(0, 1000, "\nmessage-id:", true);
     };
-    Recipe r{9000,
-             "ab :\n",
-             {"Relay-Version:", "#! rnews", "N#! rnews", "Forward to", "Pipe to",
-              "Return-Path:", "Message-ID:", "X-Mailer:", "X-Notes-Item:"},
-             {"X-", "DKIM-", "ARC-", "Message-ID:", ":", "\n:", "\nmessage-id:", "\nmessage-id:"},
-             {0, 1000, 8192}};
+    Recipe r{9000, "ab :\n", {"Relay-Version:", "#! rnews", "N#! rnews", "Forward to", "Pipe to", "Return-Path:",
+                              "Message-ID:", "X-Mailer:", "X-Notes-Item:"},
+             {"X-", "DKIM-", "ARC-", "Message-ID:", ":", "\n:", "\nmessage-id:", "\nmessage-id:"}, {0, 1000, 8192}};
     for (auto [line, any_case] : kLines) r.atoms.emplace_back(line);
     same_answers(checks::check_message_rfc822, plain, r);
 }
@@ -145,30 +139,25 @@ TEST(FastForms, MpegGate) {
     Recipe r{4096, std::string(kFiller, sizeof kFiller - 1), {"ID3"}, {}, {0}};
     for (int c = 0xE0; c <= 0xFF; ++c) r.leads.push_back({'\xFF', char(c)});
     const std::string befores[] = {"", "\r\n", "\n", std::string(1, '\0')};
-    for (const char* frame : {"ID3", "ID", "\xC3\xBF\xC3", "\xC3\xBF\xC3\xA3", "\xC3\xBF\xC3\xB2",
-                              "\xC3\xBF\xC3\xBF", "\xC3\xBF\xC3\xA4", "\xC3\xBF\xC3\xB1"})
+    for (const char* frame : {"ID3", "ID", "\xC3\xBF\xC3", "\xC3\xBF\xC3\xA3", "\xC3\xBF\xC3\xB2", "\xC3\xBF\xC3\xBF",
+                              "\xC3\xBF\xC3\xA4", "\xC3\xBF\xC3\xB1"})
         for (const std::string& before : befores) r.atoms.push_back(before + frame);
     same_answers(checks::check_audio_mpeg, plain, r, 1000);
 }
 
 // Byte 2 is tested before the pattern that scans the whole buffer.
 TEST(FastForms, PortableMapOrder) {
-    const Check fast[] = {checks::check_image_x_portable_bitmap,
-                          checks::check_image_x_portable_graymap,
+    const Check fast[] = {checks::check_image_x_portable_bitmap, checks::check_image_x_portable_graymap,
                           checks::check_image_x_portable_pixmap};
     const Pat pat[] = {Pat::PortableBitmap1, Pat::PortableGraymap1, Pat::PortablePixmap1};
     Recipe r{512, "P456 \n\r\tx", {}, {"P1", "P2", "P3", "P4", "P5", "P6", "P7"}, {0, 2}};
     for (char kind = '1'; kind <= '7'; ++kind)
         for (char sep : {'\n', '\r', ' ', '\t', 'x', '\0'}) r.leads.push_back({'P', kind, sep});
     for (int k = 0; k < 3; ++k)
-        same_answers(
-            fast[k],
-            [&](const Plain& b) {
-                const bool sep = b.at(2, "\n") || b.at(2, "\r") || b.at(2, " ");
-                return (b.at(0, std::string{'P', char('1' + k)}) && sep) ||
-                       (b.pattern(pat[k]) && sep);
-            },
-            r);
+        same_answers(fast[k], [&](const Plain& b) {
+            const bool sep = b.at(2, "\n") || b.at(2, "\r") || b.at(2, " ");
+            return (b.at(0, std::string{'P', char('1' + k)}) && sep) || (b.pattern(pat[k]) && sep);
+        }, r);
 }
 
 // The two GML 3.2 names begin with the GML name and are not searched.
@@ -179,12 +168,9 @@ TEST(FastForms, GmlNames) {
                (b.within(0, 2048, gml, true) || b.within(0, 2048, gml + "/3.2", true) ||
                 b.within(0, 2048, gml + "/3.2/exr", true));
     };
-    Recipe r{4096,
-             "a <>:/\"=\n",
-             {"<?xml version=\"1.0\"?>", "abcdefghij", std::string("ab\0\0\0\0\0\0\0", 9),
-              "abc \xC3\xA9", "\xEF\xBB\xBF<?xml"},
-             {gml, gml + "/3.2", gml + "/3.2/exr", "http://www.opengis.net/gm", "\xC3\xA9"},
-             {2048}};
+    Recipe r{4096, "a <>:/\"=\n", {"<?xml version=\"1.0\"?>", "abcdefghij", std::string("ab\0\0\0\0\0\0\0", 9),
+                                   "abc \xC3\xA9", "\xEF\xBB\xBF<?xml"},
+             {gml, gml + "/3.2", gml + "/3.2/exr", "http://www.opengis.net/gm", "\xC3\xA9"}, {2048}};
     same_answers(checks::check_application_gml_xml, plain, r);
 }
 
@@ -195,24 +181,18 @@ TEST(FastForms, MarcOrder) {
                (b.pattern(Pat::Marc2, 5) || b.pattern(Pat::Marc3, 5) || b.pattern(Pat::Marc4, 5) ||
                 b.pattern(Pat::Marc5, 5) || b.pattern(Pat::Marc6, 5));
     };
-    Recipe r{256,
-             "b1 ",
-             {"0123456789 123456789 45", "99999cz 1111 2222 3345 dw", "1111 2222 3333 4444 45"},
-             {"12345", "1234", "45", "aeb", "cz", "nu", "dw", "cq", "xz", "pt"},
-             {5, 20}};
+    Recipe r{256, "b1 ", {"0123456789 123456789 45", "99999cz 1111 2222 3345 dw", "1111 2222 3333 4444 45"},
+             {"12345", "1234", "45", "aeb", "cz", "nu", "dw", "cq", "xz", "pt"}, {5, 20}};
     same_answers(checks::check_application_marc, plain, r);
 }
 
 // Three needles searched together.
 TEST(FastForms, WmvNeedles) {
     auto plain = [](const Plain& b) {
-        return b.within(0, 8192, "Windows Media Video") ||
-               b.within(0, 8192, "VC-1 Advanced Profile") || b.within(0, 8192, "wmv2");
+        return b.within(0, 8192, "Windows Media Video") || b.within(0, 8192, "VC-1 Advanced Profile") ||
+               b.within(0, 8192, "wmv2");
     };
-    Recipe r{9000,
-             "a V",
-             {},
-             {"Windows Media Video", "VC-1 Advanced Profile", "wmv2", "Windows Media", "wmv"},
+    Recipe r{9000, "a V", {}, {"Windows Media Video", "VC-1 Advanced Profile", "wmv2", "Windows Media", "wmv"},
              {8192}};
     same_answers(checks::check_video_x_ms_wmv, plain, r);
 }

@@ -39,11 +39,9 @@ bool whole(Pat id, const std::string& head, size_t offset = 0) {
     return fast;
 }
 
-bool over(Pat id, const std::string& head, size_t first, size_t last = kLen - 1,
-          size_t offset = 0) {
+bool over(Pat id, const std::string& head, size_t first, size_t last = kLen - 1, size_t offset = 0) {
     auto b = buffer(head, offset);
-    bool fast =
-        in_detection(b, [&](const Probe& buf) { return pattern_over(buf, id, first, last); });
+    bool fast = in_detection(b, [&](const Probe& buf) { return pattern_over(buf, id, first, last); });
     EXPECT_EQ(fast, pattern_matches_as_written(id, b.data() + first, last - first + 1)) << head;
     // Again after a search of the whole buffer in the same detection: what it
     // left in the caches counts from the buffer's start, not the span's.
@@ -81,11 +79,9 @@ TEST(Patterns, MsNls) {
     EXPECT_FALSE(whole(Pat::MsNls2, "\x44\x43\xFF\x01"));
     EXPECT_FALSE(whole(Pat::MsNls2, std::string("\x44\x43\xC3\xA9\x00\x01", 6)));
     EXPECT_TRUE(whole(Pat::MsNls2, "\x44\x43\n\x01"));  // (?s): LF is a character
-    std::string nls =
-        std::string("\x0D") + std::string(51, 'a') + std::string("\x0C\x00\x0D\x00\x0E", 5);
+    std::string nls = std::string("\x0D") + std::string(51, 'a') + std::string("\x0C\x00\x0D\x00\x0E", 5);
     EXPECT_TRUE(whole(Pat::MsNls1, nls));
-    std::string wide = std::string("\x0D") + std::string(49, 'a') + "\xC3\xA9" +
-                       std::string("\x0C\x00\x0D\x00\x0E", 5);
+    std::string wide = std::string("\x0D") + std::string(49, 'a') + "\xC3\xA9" + std::string("\x0C\x00\x0D\x00\x0E", 5);
     EXPECT_FALSE(whole(Pat::MsNls1, wide));  // 50 characters only
     EXPECT_TRUE(whole(Pat::MsNls1, std::string("\x0D") + std::string(50, 'a') + "\xC3\xA9" +
                                        std::string("\x0C\x00\x0D\x00\x0E", 5)));
@@ -100,8 +96,7 @@ TEST(Patterns, TgaSetOfSingleBytes) {
     auto full = [](size_t at, const std::string& bytes) {
         std::vector<uint8_t> b(kLen, 'a');
         std::copy(bytes.begin(), bytes.end(), b.begin() + long(at));
-        const bool fast =
-            in_detection(b, [](const Probe& buf) { return pattern_over(buf, Pat::Tga1, 8); });
+        const bool fast = in_detection(b, [](const Probe& buf) { return pattern_over(buf, Pat::Tga1, 8); });
         EXPECT_EQ(fast, pattern_matches_as_written(Pat::Tga1, b.data() + 8, kLen - 8));
         return fast;
     };
@@ -114,9 +109,7 @@ TEST(Patterns, TgaSetOfSingleBytes) {
 TEST(Patterns, TouhouFatBzip2Portable) {
     EXPECT_TRUE(over(Pat::Touhou1, std::string(3, 'a') + "|", 3, kLen - 1, 0));
     EXPECT_FALSE(over(Pat::Touhou1, "|ab", 3));
-    auto fat = [](const std::string& head, size_t at) {
-        return over(Pat::FatDiskimage1, head, 14, kLen - 1, at);
-    };
+    auto fat = [](const std::string& head, size_t at) { return over(Pat::FatDiskimage1, head, 14, kLen - 1, at); };
     EXPECT_TRUE(fat(" @", 14));
     EXPECT_TRUE(fat("x80", 14));
     EXPECT_TRUE(fat("\x10", 14));
@@ -140,10 +133,8 @@ TEST(Patterns, MatlabSpans) {
     EXPECT_TRUE(over(Pat::Matlab4, "% a\r%", 0, 120));
     // Pattern 5: '%%' and printable bytes through byte 120, the span's end.
     EXPECT_TRUE(over(Pat::Matlab5, "%%" + std::string(119, 'a'), 0, 120));
-    EXPECT_FALSE(
-        over(Pat::Matlab5, "%%" + std::string(50, 'a') + "\n" + std::string(68, 'a'), 0, 120));
-    EXPECT_FALSE(over(Pat::Matlab5, "%%" + std::string(118, 'a') + "\n", 0,
-                      120));  // $ not before a final LF
+    EXPECT_FALSE(over(Pat::Matlab5, "%%" + std::string(50, 'a') + "\n" + std::string(68, 'a'), 0, 120));
+    EXPECT_FALSE(over(Pat::Matlab5, "%%" + std::string(118, 'a') + "\n", 0, 120));  // $ not before a final LF
     EXPECT_FALSE(over(Pat::Matlab5, "%%abc", 0, 120));
     EXPECT_TRUE(whole(Pat::Matlab1, "x function f_1 = 3"));
     EXPECT_TRUE(whole(Pat::Matlab1, "function f\xC2\xA0="));  // U+00A0 is white space
@@ -165,10 +156,8 @@ TEST(Patterns, DxfSpans) {
 
 TEST(Patterns, TextAndMarkup) {
     EXPECT_TRUE(whole(Pat::Plain1, "abcdefg"));
-    for (char bad : {'\t', '\n', '\r', '\0'})
-        EXPECT_FALSE(whole(Pat::Plain1, "abc" + std::string(1, bad) + "efg"));
-    EXPECT_FALSE(whole(Pat::Plain1, "abc\xC2\x80"
-                                    "defg"));
+    for (char bad : {'\t', '\n', '\r', '\0'}) EXPECT_FALSE(whole(Pat::Plain1, "abc" + std::string(1, bad) + "efg"));
+    EXPECT_FALSE(whole(Pat::Plain1, "abc\xC2\x80" "defg"));
     EXPECT_FALSE(whole(Pat::Plain1, "abcdef"));  // the seventh byte is 00
     EXPECT_TRUE(whole(Pat::Html1, "xx<HtMl>"));
     EXPECT_TRUE(whole(Pat::Html1, "<div "));
@@ -205,13 +194,12 @@ TEST(Patterns, GraphvizWordBoundaryAndUtf8) {
     EXPECT_TRUE(whole(Pat::Graphviz1, "graph"));  // followed by 00: a boundary
     EXPECT_TRUE(whole(Pat::Graphviz1, "graph-x"));
     EXPECT_FALSE(whole(Pat::Graphviz1, "graphs"));
-    EXPECT_FALSE(whole(Pat::Graphviz1, "graph\xC3\xA9"));      // é is alphabetic
-    EXPECT_FALSE(whole(Pat::Graphviz1, "graph\xCC\x81"));      // a combining mark
-    EXPECT_FALSE(whole(Pat::Graphviz1, "graph\xD9\xA1"));      // a decimal digit
+    EXPECT_FALSE(whole(Pat::Graphviz1, "graph\xC3\xA9"));    // é is alphabetic
+    EXPECT_FALSE(whole(Pat::Graphviz1, "graph\xCC\x81"));    // a combining mark
+    EXPECT_FALSE(whole(Pat::Graphviz1, "graph\xD9\xA1"));    // a decimal digit
     EXPECT_FALSE(whole(Pat::Graphviz1, "graph\xE2\x80\x8D"));  // zero width joiner
-    EXPECT_TRUE(
-        whole(Pat::Graphviz1, "graph\xE2\x80\x8B"));  // zero width space is not a word character
-    EXPECT_TRUE(whole(Pat::Graphviz1, "\xC2\x85graph {"));  // U+0085 is white space
+    EXPECT_TRUE(whole(Pat::Graphviz1, "graph\xE2\x80\x8B"));   // zero width space is not a word character
+    EXPECT_TRUE(whole(Pat::Graphviz1, "\xC2\x85graph {"));    // U+0085 is white space
     EXPECT_TRUE(whole(Pat::Graphviz2, "// one\n  // two\ndigraph x"));
     std::string eleven;
     for (int i = 0; i < 11; ++i) eleven += "//c\n";
@@ -227,144 +215,32 @@ TEST(Patterns, GraphvizWordBoundaryAndUtf8) {
 // care about.
 TEST(Patterns, FastFormsEqualPatternsAsWritten) {
     std::mt19937 rng(12345);
-    const std::vector<std::string> atoms = {std::string(1, '\0'),
-                                            std::string(3, '\0'),
-                                            "\r\n",
-                                            "\r",
-                                            "\n",
-                                            " ",
-                                            "\t",
-                                            "ID3",
-                                            "\xC3\xBF",
-                                            "\xC3\xBB",
-                                            "\xC3\xA3",
-                                            "\xC3\xB1",
-                                            "\xC2\x80",
-                                            "\xFF",
-                                            "\xF1",
-                                            "\x80",
-                                            "P4",
-                                            "P5",
-                                            "P6",
-                                            "BZh",
-                                            "7",
-                                            "0",
-                                            "12345",
-                                            "X-",
-                                            "ARC",
-                                            "DKIM-",
-                                            "<html ",
-                                            "<H1>",
-                                            "<div>",
-                                            "%%",
-                                            "%",
-                                            "graph",
-                                            "di",
-                                            "strict",
-                                            "//",
-                                            "/*",
-                                            "*/",
-                                            "function f",
-                                            " = ",
-                                            "begin 644 ",
-                                            "JAVA PROFILE 1.0.2",
-                                            ",",
-                                            ".",
-                                            "FCS3.0    ",
-                                            "\x01",
-                                            "\x02",
-                                            "\x04",
-                                            "\x08",
-                                            "\x10",
-                                            " @",
-                                            "x80",
-                                            "|",
-                                            "r",
-                                            "T",
-                                            "-",
-                                            "E",
-                                            "0\nSECTION\n",
-                                            "2\nHEADER\n",
-                                            "999\n",
-                                            "\x0D",
-                                            "\x0C",
-                                            "\x0E",
-                                            "DC",
-                                            "\xD9\xA1",
-                                            "\xCC\x81",
-                                            "aeb",
-                                            "cz",
-                                            "nu",
-                                            "dw",
-                                            "cq",
-                                            "%AI5_FileFormat 2",
-                                            "abc",
-                                            "\xE2\x80\xA8",
-                                            "<",
-                                            "<title>",
-                                            "<TITLE ",
-                                            "<Div>",
-                                            "<dIV",
-                                            "<h2 ",
-                                            "<H3>",
-                                            "<h4>",
-                                            "<hEaD ",
-                                            "<BODY>",
-                                            "\xC4\xB0",
-                                            "\xC4\xB1",
-                                            "\xE2\x84\xAA",
-                                            "\xC5\xBF",
-                                            "digraph",
-                                            "\xC2\x85",
-                                            "\xC2\xA0",
-                                            "strict ",
-                                            "graph {"};
+    const std::vector<std::string> atoms = {
+        std::string(1, '\0'), std::string(3, '\0'), "\r\n", "\r", "\n", " ", "\t", "ID3", "\xC3\xBF",
+        "\xC3\xBB", "\xC3\xA3", "\xC3\xB1", "\xC2\x80", "\xFF", "\xF1", "\x80", "P4", "P5", "P6", "BZh",
+        "7", "0", "12345", "X-", "ARC", "DKIM-", "<html ", "<H1>", "<div>", "%%", "%", "graph", "di",
+        "strict", "//", "/*", "*/", "function f", " = ", "begin 644 ", "JAVA PROFILE 1.0.2", ",", ".",
+        "FCS3.0    ", "\x01", "\x02", "\x04", "\x08", "\x10", " @", "x80", "|", "r", "T", "-", "E",
+        "0\nSECTION\n", "2\nHEADER\n", "999\n", "\x0D", "\x0C", "\x0E", "DC", "\xD9\xA1", "\xCC\x81",
+        "aeb", "cz", "nu", "dw", "cq", "%AI5_FileFormat 2", "abc", "\xE2\x80\xA8", "<", "<title>",
+        "<TITLE ", "<Div>", "<dIV", "<h2 ", "<H3>", "<h4>", "<hEaD ", "<BODY>", "\xC4\xB0", "\xC4\xB1",
+        "\xE2\x84\xAA", "\xC5\xBF", "digraph", "\xC2\x85", "\xC2\xA0", "strict ", "graph {"};
     // Starts that bring the anchored patterns past their first steps.
-    const std::vector<std::string> leads = {"",
-                                            " ",
-                                            "\n",
-                                            "\t\r\n ",
-                                            "\xC2\x85",
-                                            "\xE3\x80\x80",
-                                            "//",
-                                            "// c\n",
-                                            "//x\n  ",
-                                            "/*",
-                                            "/* c */",
-                                            "*/",
-                                            "/* \xFF */",
-                                            "strict",
-                                            "digraph",
-                                            "graph",
-                                            "g",
-                                            "\xC3\xA9",
-                                            "\n//\n",
-                                            "/**/",
-                                            "\x00",
-                                            "graphs",
-                                            "graph_",
-                                            "digraph9",
-                                            "graph-",
-                                            "strictly",
-                                            "strict\xC2\xA0",
-                                            "strict\n",
-                                            "graph\xC3\xA9"};
+    const std::vector<std::string> leads = {
+        "", " ", "\n", "\t\r\n ", "\xC2\x85", "\xE3\x80\x80", "//", "// c\n", "//x\n  ", "/*", "/* c */",
+        "*/", "/* \xFF */", "strict", "digraph", "graph", "g", "\xC3\xA9", "\n//\n", "/**/", "\x00",
+        "graphs", "graph_", "digraph9", "graph-", "strictly", "strict\xC2\xA0", "strict\n", "graph\xC3\xA9"};
     struct Span {
         Pat id;
         size_t first, last;
     };
     std::vector<Span> spans;
     for (size_t i = 0; i < kPatternCount; ++i) spans.push_back({Pat(i), 0, kLen - 1});
-    const Span special[] = {{Pat::IllustratorPs1, 0, 8192},
-                            {Pat::Marc2, 5, kLen - 1},
-                            {Pat::Pdf1, 0, 128},
-                            {Pat::FatDiskimage1, 14, kLen - 1},
-                            {Pat::Touhou1, 3, kLen - 1},
-                            {Pat::AudioAac1, 256, 2048},
-                            {Pat::DxfAscii1, 0, 32},
-                            {Pat::DxfAscii2, 12, 60},
-                            {Pat::Tga1, 8, kLen - 1},
-                            {Pat::Matlab3, 0, 120},
+    const Span special[] = {{Pat::IllustratorPs1, 0, 8192}, {Pat::Marc2, 5, kLen - 1},
+                            {Pat::Pdf1, 0, 128},            {Pat::FatDiskimage1, 14, kLen - 1},
+                            {Pat::Touhou1, 3, kLen - 1},    {Pat::AudioAac1, 256, 2048},
+                            {Pat::DxfAscii1, 0, 32},        {Pat::DxfAscii2, 12, 60},
+                            {Pat::Tga1, 8, kLen - 1},       {Pat::Matlab3, 0, 120},
                             {Pat::Matlab5, 0, 120}};
     spans.insert(spans.end(), std::begin(special), std::end(special));
 
@@ -384,8 +260,7 @@ TEST(Patterns, FastFormsEqualPatternsAsWritten) {
                 if (pos < len) b[pos++] = uint8_t(c);
         }
         for (const Span& s : spans) {
-            bool fast = in_detection(
-                b, [&](const Probe& buf) { return pattern_over(buf, s.id, s.first, s.last); });
+            bool fast = in_detection(b, [&](const Probe& buf) { return pattern_over(buf, s.id, s.first, s.last); });
             bool slow = pattern_matches_as_written(s.id, b.data() + s.first, s.last - s.first + 1);
             ASSERT_EQ(fast, slow) << "pattern " << int(s.id) << " round " << round;
         }

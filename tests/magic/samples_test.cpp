@@ -30,11 +30,11 @@ struct Piece {
 };
 
 struct Sample {
-    std::string where;   // file:line
+    std::string where;  // file:line
     std::string mime;    // the record whose check holds for the row
     std::string answer;  // the detector's answer: `mime` unless an earlier record wins
     std::vector<Piece> pieces;
-    size_t len = 0;              // 0: up to the end of the last piece
+    size_t len = 0;           // 0: up to the end of the last piece
     std::set<std::string> keep;  // derivations that may keep the answer
 };
 
@@ -65,8 +65,7 @@ std::string quoted(const std::string& s, size_t& i, const std::string& where) {
             case 't': out += '\t'; break;
             case '0': out += '\0'; break;
             case 'x': {
-                int hi = i + 2 < s.size() ? hex_digit(s[i + 1]) : -1,
-                    lo = hi < 0 ? -1 : hex_digit(s[i + 2]);
+                int hi = i + 2 < s.size() ? hex_digit(s[i + 1]) : -1, lo = hi < 0 ? -1 : hex_digit(s[i + 2]);
                 if (lo < 0) bad(where, "\\x needs two hex digits");
                 out += char(hi * 16 + lo);
                 i += 2;
@@ -90,9 +89,7 @@ std::vector<Sample> parse_row(const std::string& line, const std::string& where)
     std::vector<std::pair<size_t, Piece>> alternatives;  // piece index, piece
     Piece* cur = nullptr;
     size_t i = 0;
-    auto skip = [&] {
-        while (i < line.size() && line[i] == ' ') ++i;
-    };
+    auto skip = [&] { while (i < line.size() && line[i] == ' ') ++i; };
     auto word = [&] {
         size_t b = i;
         while (i < line.size() && line[i] != ' ') ++i;
@@ -129,20 +126,17 @@ std::vector<Sample> parse_row(const std::string& line, const std::string& where)
             Piece& p = *cur;
             const std::string text = quoted(line, i, where);
             for (size_t k = 0; k < text.size() && p.letter == std::string::npos; ++k)
-                if (std::isalpha(static_cast<unsigned char>(text[k])))
-                    p.letter = p.bytes.size() + k;
+                if (std::isalpha(static_cast<unsigned char>(text[k]))) p.letter = p.bytes.size() + k;
             for (size_t n = count(); n > 0; --n) p.bytes += text;
         } else {
-            const int hi = hex_digit(line[i]),
-                      lo = i + 1 < line.size() ? hex_digit(line[i + 1]) : -1;
+            const int hi = hex_digit(line[i]), lo = i + 1 < line.size() ? hex_digit(line[i + 1]) : -1;
             if (hi < 0 || lo < 0) bad(where, "not a hex pair: " + line.substr(i));
             i += 2;
             cur->bytes.append(count(), char(hi * 16 + lo));
         }
     }
     for (const std::string& k : r.keep)
-        if (k != "late" && k != "first" && k != "case" && k != "cut")
-            bad(where, "unknown keep " + k);
+        if (k != "late" && k != "first" && k != "case" && k != "cut") bad(where, "unknown keep " + k);
     if (r.pieces.empty()) bad(where, "no pieces");
     if (r.answer.empty()) r.answer = r.mime;
     std::vector<Sample> out = {r};
@@ -165,8 +159,7 @@ const std::vector<Sample>& samples() {
         for (std::string line; std::getline(in, line);) {
             ++n;
             if (line.empty() || line[0] == '#') continue;
-            for (Sample& s : parse_row(line, "samples.txt:" + std::to_string(n)))
-                out.push_back(std::move(s));
+            for (Sample& s : parse_row(line, "samples.txt:" + std::to_string(n))) out.push_back(std::move(s));
         }
         return out;
     }();
@@ -224,8 +217,7 @@ TEST(Samples, EveryRecordWithACheckHasARow) {
     for (const MimeChecker& r : ALL_MIME_CHECKERS)
         if (r.own_check) {
             ++checks;
-            EXPECT_TRUE(with_row.count(std::string(r.mime_type())))
-                << "no row for " << r.mime_type();
+            EXPECT_TRUE(with_row.count(std::string(r.mime_type()))) << "no row for " << r.mime_type();
         }
     EXPECT_EQ(checks, with_row.size());
 }
@@ -274,8 +266,7 @@ TEST(Samples, FirstByteSetsHoldEveryFirstByteTheirCheckHoldsFor) {
         for (int v = 0; v < 256; ++v) {
             buf[0] = uint8_t(v);
             const bool holds = rec->own_check(Probe(buf.data(), kLen));
-            EXPECT_TRUE(!holds || set->allows(uint8_t(v)))
-                << r.where << ": holds with first byte " << v;
+            EXPECT_TRUE(!holds || set->allows(uint8_t(v))) << r.where << ": holds with first byte " << v;
         }
     }
 }
@@ -288,8 +279,8 @@ using builders::run_of;
 using builders::zip_stored;
 
 std::string detect(const std::string& bytes) {
-    return std::string(
-        detect_mime_from_bytes(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
+    return std::string(detect_mime_from_bytes(reinterpret_cast<const unsigned char*>(bytes.data()),
+                                              bytes.size()));
 }
 
 // A CompObj stream: its header, then the user type as a length-prefixed text.
@@ -310,17 +301,14 @@ TEST(Containers, OfficeOpenXmlPackages) {
         "content-types\"><Default Extension=\"xml\" ContentType=\"application/xml\"/></Types>";
     const std::string rels = "<Relationships/>";
     auto ooxml = "application/vnd.openxmlformats-officedocument."s;
-    EXPECT_EQ(detect(zip_stored({{"[Content_Types].xml", types},
-                                 {"_rels/.rels", rels},
+    EXPECT_EQ(detect(zip_stored({{"[Content_Types].xml", types}, {"_rels/.rels", rels},
                                  {"word/document.xml", "<w:document/>"}})),
               ooxml + "wordprocessingml.document");
-    EXPECT_EQ(detect(zip_stored({{"_rels/.rels", rels},
-                                 {"xl/workbook.xml", "<workbook/>"},
+    EXPECT_EQ(detect(zip_stored({{"_rels/.rels", rels}, {"xl/workbook.xml", "<workbook/>"},
                                  {"[Content_Types].xml", types}})),
               ooxml + "spreadsheetml.sheet");
     // Both 'ppt/' and 'word/' early: the presentation comes first.
-    EXPECT_EQ(detect(zip_stored({{"[Content_Types].xml", types},
-                                 {"word/document.xml", "<w:document/>"},
+    EXPECT_EQ(detect(zip_stored({{"[Content_Types].xml", types}, {"word/document.xml", "<w:document/>"},
                                  {"ppt/presentation.xml", "<p:presentation/>"}})),
               ooxml + "presentationml.presentation");
     // The part lies behind a 5000-byte entry: only the generic type holds.
@@ -332,8 +320,7 @@ TEST(Containers, OfficeOpenXmlPackages) {
 
 TEST(Containers, OpenDocumentPackages) {
     auto odf = [](const std::string& media) {
-        return zip_stored({{"mimetype", media},
-                           {"META-INF/manifest.xml", "<manifest:manifest/>"},
+        return zip_stored({{"mimetype", media}, {"META-INF/manifest.xml", "<manifest:manifest/>"},
                            {"content.xml", "<office:document-content/>"}});
     };
     for (const char* media : {"application/vnd.oasis.opendocument.text",
@@ -353,16 +340,14 @@ TEST(Containers, CompoundFiles) {
               "application/vnd.ms-excel");
     EXPECT_EQ(detect(ole_file({{"PowerPoint Document", run_of(2, 8), padding}})),
               "application/vnd.ms-powerpoint");
-    EXPECT_EQ(detect(ole_file(
-                  {{"WordDocument", run_of(2, 8), padding}, {"Workbook", run_of(10, 8), padding}})),
+    EXPECT_EQ(detect(ole_file({{"WordDocument", run_of(2, 8), padding},
+                               {"Workbook", run_of(10, 8), padding}})),
               "application/msword");
     // StarOffice names itself in the CompObj stream, which starts at sector 3.
     std::vector<uint32_t> chain = {2};
     for (uint32_t s = 11; s < 18; ++s) chain.push_back(s);
     EXPECT_EQ(detect(ole_file({{"StarCalcDocument", chain, padding},
-                               {"\x01"
-                                "CompObj",
-                                run_of(3, 8), comp_obj("StarCalc 5.0")}})),
+                               {"\x01" "CompObj", run_of(3, 8), comp_obj("StarCalc 5.0")}})),
               "application/vnd.stardivision.calc");
     EXPECT_EQ(detect(ole_file({{"Other", run_of(2, 8), padding}})), "application/x-ole-storage");
 }

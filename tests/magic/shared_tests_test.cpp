@@ -22,8 +22,7 @@ bool contains(const std::string& s, size_t a, size_t e, const std::string& needl
     return range_contains(u(s), s.size(), a, e, u(needle), needle.size(), nullptr);
 }
 bool contains_any_case(const std::string& s, size_t a, size_t e, const std::string& needle) {
-    return range_contains_ignore_ascii_case(u(s), s.size(), a, e, u(needle), needle.size(),
-                                            nullptr);
+    return range_contains_ignore_ascii_case(u(s), s.size(), a, e, u(needle), needle.size(), nullptr);
 }
 
 }  // namespace
@@ -34,9 +33,7 @@ bool contains_any_case(const std::string& s, size_t a, size_t e, const std::stri
 TEST(LooksLikeText, SameAnswersAsTheRules) {
     auto plain = [](const std::string& s) {
         auto c = [&](size_t i) { return uint8_t(s[i]); };
-        auto blank = [](uint8_t v) {
-            return v == 0x09 || v == 0x0A || v == 0x0C || v == 0x0D || v == 0x20;
-        };
+        auto blank = [](uint8_t v) { return v == 0x09 || v == 0x0A || v == 0x0C || v == 0x0D || v == 0x20; };
         const size_t n = s.size();
         bool high = false;
         for (size_t i = 0; i < std::min<size_t>(n, 128); ++i) high = high || c(i) >= 0x80;
@@ -54,14 +51,12 @@ TEST(LooksLikeText, SameAnswersAsTheRules) {
         return true;
     };
     std::mt19937 rng(4);
-    const std::string bytes(
-        "a \t\n\x0B\x0C\r\x1F\x20\x21\x7E\x7F\x80\xE9\xEF\xBB\xBF\xFE\xFF\0\x01", 21);
+    const std::string bytes("a \t\n\x0B\x0C\r\x1F\x20\x21\x7E\x7F\x80\xE9\xEF\xBB\xBF\xFE\xFF\0\x01", 21);
     const size_t spots[] = {0, 1, 2, 3, 4, 8, 9, 120, 127, 128};
     for (int round = 0; round < 20000; ++round) {
         std::string s(round % 4 ? rng() % 12 : 100 + rng() % 60, round % 3 ? 'a' : ' ');
         for (int k = int(rng() % 5); k > 0 && !s.empty(); --k)
-            s[(rng() % 2 ? spots[rng() % std::size(spots)] : rng()) % s.size()] =
-                bytes[rng() % bytes.size()];
+            s[(rng() % 2 ? spots[rng() % std::size(spots)] : rng()) % s.size()] = bytes[rng() % bytes.size()];
         ASSERT_EQ(text(s), plain(s)) << round;
     }
 }
@@ -71,8 +66,8 @@ TEST(PrefixAt2IgnoreAsciiCase, Lengths) {
         return prefix_at2_ignore_ascii_case(u(s), s.size(), u(n), n.size());
     };
     EXPECT_FALSE(p("a", "node"));
-    EXPECT_TRUE(p("#!", "node"));    // nothing is left to compare
-    EXPECT_TRUE(p("#!NO", "node"));  // the part that fits decides
+    EXPECT_TRUE(p("#!", "node"));     // nothing is left to compare
+    EXPECT_TRUE(p("#!NO", "node"));   // the part that fits decides
     EXPECT_FALSE(p("#!NX", "node"));
     EXPECT_TRUE(p("#!/usr/bin/NODE x", "/usr/bin/node"));
 }
@@ -83,17 +78,14 @@ TEST(XmlRootIndex, SameAnswersAsThePlainTest) {
     auto plain = [](const std::string& s, const std::string& r) {
         if (s.empty() || !text(s)) return false;
         const std::string w = s.substr(0, 2049);  // bytes 0..2048
-        auto same = [](char a, char b) {
-            return std::tolower(uint8_t(a)) == std::tolower(uint8_t(b));
-        };
+        auto same = [](char a, char b) { return std::tolower(uint8_t(a)) == std::tolower(uint8_t(b)); };
         for (const std::string& n : {"<" + r + " ", r + ":" + r + " ", ":" + r + " xmlns"})
             if (std::search(w.begin(), w.end(), n.begin(), n.end(), same) != w.end()) return true;
         return false;
     };
     std::mt19937 rng(5);
-    const std::vector<std::string> atoms = {
-        "<", ":",    " ",      "svg",      "SVG",        "s",     "v",  "g",    " xmlns",
-        "x", "html", "<html ", "svg:svg ", ":svg xmlns", " xmln", "\n", "\xE9", "a"};
+    const std::vector<std::string> atoms = {"<", ":", " ", "svg", "SVG", "s", "v", "g", " xmlns", "x",
+                                            "html", "<html ", "svg:svg ", ":svg xmlns", " xmln", "\n", "\xE9", "a"};
     const char* roots[] = {"svg", "html", "s", "x", "MD_metadata"};
     for (int round = 0; round < 400; ++round) {
         const size_t len = round % 5 ? rng() % 2200 : 2060 + rng() % 140;
@@ -101,8 +93,7 @@ TEST(XmlRootIndex, SameAnswersAsThePlainTest) {
         if (round % 5) {
             while (s.size() < len) s += atoms[rng() % atoms.size()];
         } else {  // one needle alone, ending at byte 2048 or 2049
-            const std::string needle =
-                std::vector<std::string>{"<svg ", "SVG:svg ", ":svg xmlns"}[rng() % 3];
+            const std::string needle = std::vector<std::string>{"<svg ", "SVG:svg ", ":svg xmlns"}[rng() % 3];
             s = "abcdefghij" + std::string(len, ' ');
             s.replace(2049 - needle.size() + rng() % 2, needle.size(), needle);
         }
@@ -126,8 +117,7 @@ TEST(RangeContains, SameAnswersAsAPlainScan) {
         for (size_t p = s; p + n.size() - 1 <= last; ++p) {
             bool eq = true;
             for (size_t k = 0; k < n.size() && eq; ++k)
-                eq = fold ? std::tolower(uint8_t(h[p + k])) == std::tolower(uint8_t(n[k]))
-                          : h[p + k] == n[k];
+                eq = fold ? std::tolower(uint8_t(h[p + k])) == std::tolower(uint8_t(n[k])) : h[p + k] == n[k];
             if (eq) return true;
         }
         return false;
@@ -166,8 +156,7 @@ TEST(RangeContains, AnyOfSeveralNeedles) {
             list.push_back({u(n), n.size(), e});
             expected = expected || contains(h, s, e, n);
         }
-        ASSERT_EQ(range_contains_any(u(h), h.size(), s, list.data(), list.size(), nullptr),
-                  expected)
+        ASSERT_EQ(range_contains_any(u(h), h.size(), s, list.data(), list.size(), nullptr), expected)
             << round;
         // The same with the positions a detection shares, fresh and then
         // already filled by the first search.
