@@ -27,14 +27,14 @@ namespace {
 
 constexpr const char* kCommandName = "tarvik-cli";
 
-constexpr const char* ABOUT =
+constexpr const char* kAbout =
     "tarvik-assess tarvik-assess is a command that assesses a file and determines the type of the "
     "file. if the file is not a macOS executable, nor a dylib, or a kext, or a bundle, then "
     "tarvik-assess communicates it, otherwise it gives the artefact classification according to "
     "the specifications of the internal manual \"The Mach-O Security Assessment Manual\"";
 
 constexpr const char* kPathHelp = "path: mandatory argument. The path of the resource to assess";
-constexpr const char* FORMAT_HELP = "Output format";
+constexpr const char* kFormatHelp = "Output format";
 
 struct FormatName {
     std::string_view text;
@@ -92,7 +92,7 @@ std::string failure_report(const CLI::App* app, const CLI::Error& e) {
 // Parses the command line. Help and command-line errors are printed here and
 // give the status 0 or 2; nothing is returned for them.
 std::optional<TarvikAssessArgs> parse_command_line(int argc, char** argv, int& status) {
-    CLI::App app{ABOUT, display_name(argc, argv)};
+    CLI::App app{kAbout, display_name(argc, argv)};
     app.failure_message(failure_report);
 
     std::string path;
@@ -107,7 +107,7 @@ std::optional<TarvikAssessArgs> parse_command_line(int argc, char** argv, int& s
                 return value.empty() ? "a value is required but none was supplied" : "";
             },
             ""));
-    app.add_option("--format", format_text, FORMAT_HELP)
+    app.add_option("--format", format_text, kFormatHelp)
         ->type_name("FORMAT")
         ->expected(1)
         ->multi_option_policy(CLI::MultiOptionPolicy::Throw)

@@ -96,7 +96,7 @@ Result<Artefact> assess_open_file(const mime_magic::RegularFile& file, const std
     if (head.read_head(file.fd()) < 0) return not_readable(path);
     const uint8_t* bytes = head.data();
     const size_t n = head.len();
-    std::optional<AtomicClass> cls = sniff_magic(bytes, n < HEADER_LEN ? n : HEADER_LEN);
+    std::optional<AtomicClass> cls = sniff_magic(bytes, n < kHeaderLen ? n : kHeaderLen);
 
     Artefact node;
     node.path = path;
@@ -112,8 +112,8 @@ Result<Artefact> assess_open_file(const mime_magic::RegularFile& file, const std
     // A head that reaches the size from the metadata holds the trailer.
     const bool trailer_in_head = n >= size;
     if (!cls && trailer_in_head) {
-        const size_t start = size > TRAILER_LEN ? size_t(size) - TRAILER_LEN : 0;
-        const size_t end = start + TRAILER_LEN < n ? start + TRAILER_LEN : n;
+        const size_t start = size > kTrailerLen ? size_t(size) - kTrailerLen : 0;
+        const size_t end = start + kTrailerLen < n ? start + kTrailerLen : n;
         cls = disk_image_trailer_in(bytes + start, end - start);
     }
 

@@ -16,10 +16,10 @@
 namespace tarvik {
 
 // The most bytes the header magic tests look at: the head of the file.
-inline constexpr size_t HEADER_LEN = 8192;
+inline constexpr size_t kHeaderLen = 8192;
 
 // The disk-image trailer: the last bytes of the file that are searched.
-inline constexpr size_t TRAILER_LEN = 512;
+inline constexpr size_t kTrailerLen = 512;
 
 // The content hash of an open regular file of `size` bytes (its size from the
 // file's metadata), whose first bytes, from the start of the file, `head` holds

@@ -79,13 +79,13 @@ std::optional<AtomicClass> probe_disk_image_trailer(std::string_view path) {
 }
 
 std::optional<AtomicClass> probe_disk_image_trailer_fd(int fd, off_t size) {
-    const off_t start = size >= off_t(TRAILER_LEN) ? size - off_t(TRAILER_LEN) : 0;
+    const off_t start = size >= off_t(kTrailerLen) ? size - off_t(kTrailerLen) : 0;
     // Positioned reads from size-512 (or 0): the same bytes as a seek and
     // reads, and a descriptor that cannot seek (a FIFO) fails the same way.
-    char buf[TRAILER_LEN];
+    char buf[kTrailerLen];
     size_t got = 0;
-    while (got < TRAILER_LEN) {
-        ssize_t r = ::pread(fd, buf + got, TRAILER_LEN - got, start + off_t(got));
+    while (got < kTrailerLen) {
+        ssize_t r = ::pread(fd, buf + got, kTrailerLen - got, start + off_t(got));
         if (r < 0) {
             if (errno == EINTR) continue;
             return std::nullopt;

@@ -133,8 +133,8 @@ TEST(OneRead, AssessmentAnswersEqualSeparateComputations) {
             const std::string pem = "\n-----BEGIN ";
             if (variant == 1 && n >= 4) c.replace(n - 4, 4, "koly");
             if (variant == 2 && n >= 514) c.replace(n - 514, 4, "koly");
-            if (variant == 3 && n >= HEADER_LEN) c.replace(HEADER_LEN - pem.size(), pem.size(), pem);
-            if (variant == 4 && n >= HEADER_LEN + 16) c.replace(HEADER_LEN - 1, pem.size(), pem);
+            if (variant == 3 && n >= kHeaderLen) c.replace(kHeaderLen - pem.size(), pem.size(), pem);
+            if (variant == 4 && n >= kHeaderLen + 16) c.replace(kHeaderLen - 1, pem.size(), pem);
             const std::string path = t / std::to_string(count++);
             testsupport::write_file(path, c);
 
@@ -149,8 +149,8 @@ TEST(OneRead, AssessmentAnswersEqualSeparateComputations) {
             EXPECT_EQ(a.notes.size(), mime ? 0u : 1u) << what;
 
             std::optional<AtomicClass> cls = sniff_magic(reinterpret_cast<const uint8_t*>(c.data()),
-                                                         std::min(n, HEADER_LEN));
-            if (!cls && c.find("koly", n > TRAILER_LEN ? n - TRAILER_LEN : 0) != std::string::npos)
+                                                         std::min(n, kHeaderLen));
+            if (!cls && c.find("koly", n > kTrailerLen ? n - kTrailerLen : 0) != std::string::npos)
                 cls = atomic::Archive{ArchiveKind::DiskImage};
             ClassificationSource source = ClassificationSource::Magic;
             if (!cls) {
@@ -162,7 +162,7 @@ TEST(OneRead, AssessmentAnswersEqualSeparateComputations) {
 
             const bool disk_image = a.atomic_class() == AtomicClass{atomic::Archive{ArchiveKind::DiskImage}};
             EXPECT_EQ(disk_image, variant == 1 && n >= 4) << what;
-            EXPECT_EQ(a.atomic_class() == AtomicClass{atomic::Pem{}}, variant == 3 && n >= HEADER_LEN) << what;
+            EXPECT_EQ(a.atomic_class() == AtomicClass{atomic::Pem{}}, variant == 3 && n >= kHeaderLen) << what;
         }
 }
 
