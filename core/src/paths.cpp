@@ -1,3 +1,5 @@
+// The final component of a path, shared by the directory rules, the tree
+// form and the usage name.
 #include "tarvik/model.h"
 
 namespace tarvik {

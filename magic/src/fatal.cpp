@@ -1,3 +1,4 @@
+// The one stop for a broken internal invariant.
 #include "mime_magic/fatal.h"
 
 #include <cstdio>

@@ -1,3 +1,5 @@
+// The compiled patterns of the content checks, their cheap gates and
+// hand-written decisions, and the patterns as written for equivalence tests.
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include "patterns/patterns.h"
 

@@ -1,3 +1,5 @@
+// The shared byte and text tests: the text heuristic, the XML root test and
+// the bounded searches with their anchors.
 #include "vocabulary/shared_tests.h"
 
 #include <algorithm>

@@ -1,3 +1,6 @@
+// The detection entries and the walk: the database's walk as written (the
+// plain evaluation) and the same walk as searched, planned once from the
+// database so that each check runs at most once per detection.
 #include <cstring>
 #include <string>
 #include <vector>

@@ -1,3 +1,5 @@
+// The regular file opened for reading and the detection buffer its one head
+// read fills, shared by the detector's path entry and the assessment.
 #include "mime_magic/file_head.h"
 
 #include <fcntl.h>
