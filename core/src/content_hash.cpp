@@ -26,7 +26,9 @@ std::string hex_digest(const uint8_t* digest, size_t len) {
 
 // Feeds the hasher with reads into `room` (of `len` bytes) from the
 // descriptor's offset until end of file. An interrupted read is retried.
-bool hash_reads(int fd, uint8_t* room, size_t len, blake3_hasher& hasher) {
+// `reach` receives how far into `room` the successful reads wrote.
+bool hash_reads(int fd, uint8_t* room, size_t len, blake3_hasher& hasher, size_t& reach) {
+    reach = 0;
     for (;;) {
         ssize_t n = ::read(fd, room, len);
         if (n < 0) {
@@ -34,6 +36,7 @@ bool hash_reads(int fd, uint8_t* room, size_t len, blake3_hasher& hasher) {
             return false;
         }
         if (n == 0) return true;
+        if (size_t(n) > reach) reach = size_t(n);
         blake3_hasher_update(&hasher, room, static_cast<size_t>(n));
     }
 }
@@ -51,8 +54,13 @@ bool hash_open_file(int fd, uint64_t size, mime_magic::DetectionBuffer& head, st
     // taken is read to its new end). Large reads into a buffer that stays in
     // the cache beat a mapping of the file here, and take no memory per byte.
     const bool at_end = fill < mime_magic::MIME_SNIFF_BUFFER_LEN && fill == size;
-    if (!at_end && !hash_reads(fd, head.scratch(), mime_magic::MIME_SNIFF_BUFFER_LEN, hasher))
-        return false;
+    if (!at_end) {
+        size_t reach = 0;
+        if (!hash_reads(fd, head.scratch(), mime_magic::MIME_SNIFF_BUFFER_LEN, hasher, reach))
+            return false;  // a failed read may have written anything: all counts as written
+        // Only what the reads wrote (and the old head) needs clearing before the next head.
+        head.scratch_written(reach, fill);
+    }
     uint8_t digest[BLAKE3_OUT_LEN];
     blake3_hasher_finalize(&hasher, digest, sizeof digest);
     out = "blake3:" + hex_digest(digest, sizeof digest);

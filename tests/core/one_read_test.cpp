@@ -166,6 +166,27 @@ TEST(OneRead, AssessmentAnswersEqualSeparateComputations) {
         }
 }
 
+// The hash of a long file reads on into the detection buffer: the next file's
+// head must not see what the long file's head (an ISO 9660 descriptor at
+// 32769) or its last read (a tar header at 257) left past its end.
+TEST(OneRead, HeadAfterALongFileSeesZerosPastItsEnd) {
+    TempDir t;
+    const std::string text = "plain words of a short text file\n";
+    const size_t head = mime_magic::MIME_SNIFF_BUFFER_LEN;
+    for (size_t n : {head + 300, 3 * head + 300}) {
+        std::string c(n, '\0');
+        c.replace(32769, 5, "CD001");
+        c.replace(n - 300 + 257, 6, std::string("ustar\0", 6));
+        testsupport::write_file(t / "long", c);
+        testsupport::write_file(t / "short", text);
+        ASSERT_TRUE(std::holds_alternative<Artefact>(assess_path(t / "long")));
+        auto r = assess_path(t / "short");
+        ASSERT_TRUE(std::holds_alternative<Artefact>(r));
+        EXPECT_EQ(std::get<Artefact>(r).full_mime_type, std::string(*plain_detection(text)))
+            << "after " << n;
+    }
+}
+
 // A first read that delivers less than the file holds (here from a pipe,
 // whose writer adds the rest later): the detector sees what that read
 // delivered, and the hash goes on to the end of the content.

@@ -67,11 +67,20 @@ public:
 
     // The buffer's storage as room for other reads once its head is no longer
     // needed: the head is gone (len() is 0) and the next head, read or filled
-    // in, gets its zeros back.
+    // in, gets its zeros back. Every byte counts as written until
+    // scratch_written() says how far the writes reached.
     unsigned char* scratch() {
         len_ = 0;
         dirty_ = MIME_SNIFF_BUFFER_LEN;
         return bytes_;
+    }
+
+    // The writes into the scratch room reached no further than `end`, and the
+    // head before them no further than `old_head_len`: the next head clears
+    // only up to the further of the two.
+    void scratch_written(std::size_t end, std::size_t old_head_len) {
+        const std::size_t reach = end > old_head_len ? end : old_head_len;
+        dirty_ = reach < MIME_SNIFF_BUFFER_LEN ? reach : MIME_SNIFF_BUFFER_LEN;
     }
 
 private:
