@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "search/byte_positions.h"
+#include "search/byte_scan.h"
 #include "vocabulary/shared_tests.h"
 
 using namespace mime_magic;
@@ -165,6 +166,47 @@ TEST(RangeContains, AnyOfSeveralNeedles) {
             ASSERT_EQ(range_contains_any(u(h), h.size(), s, list.data(), list.size(), &shared),
                       expected)
                 << round << " with shared positions, pass " << pass;
+    }
+}
+
+// The vector visits of one byte's positions against a plain loop: every
+// start and end alignment, dense and sparse bytes, a visit that stops the
+// scan. Each form the processor can run is checked on its own.
+TEST(AnyPositionOf, SameVisitsAsAPlainLoop) {
+    std::mt19937 rng(14);
+    using Scan = bool (*)(const uint8_t*, size_t, size_t, uint8_t, std::vector<size_t>&, size_t);
+    std::vector<std::pair<const char*, Scan>> forms = {
+        {"dispatched", [](const uint8_t* s, size_t f, size_t t, uint8_t c, std::vector<size_t>& seen, size_t stop) {
+             return any_position_of(s, f, t, c, [&](size_t i) { seen.push_back(i); return seen.size() == stop; });
+         }},
+        {"portable", [](const uint8_t* s, size_t f, size_t t, uint8_t c, std::vector<size_t>& seen, size_t stop) {
+             auto visit = [&](size_t i) { seen.push_back(i); return seen.size() == stop; };
+             return any_position_of_portable(s, f, t, c, visit);
+         }},
+    };
+#if MIME_MAGIC_SCAN_AVX2
+    if (kScanHasAvx2)
+        forms.push_back({"avx2", [](const uint8_t* s, size_t f, size_t t, uint8_t c, std::vector<size_t>& seen, size_t stop) {
+             auto visit = [&](size_t i) { seen.push_back(i); return seen.size() == stop; };
+             return any_position_of_avx2(s, f, t, c, visit);
+         }});
+#endif
+    for (int round = 0; round < 2000; ++round) {
+        std::vector<uint8_t> buf(1 + rng() % 700);
+        const unsigned spread = round % 2 ? 3 : 90;  // dense or sparse
+        for (auto& c : buf) c = uint8_t(rng() % spread == 0 ? 'x' : "ab\0\xFF"[rng() % 4]);
+        size_t from = rng() % buf.size(), to = rng() % (buf.size() + 1);
+        if (from > to) std::swap(from, to);
+        const size_t stop = rng() % 6;  // 0: never stop
+        std::vector<size_t> want;
+        for (size_t i = from; i < to && (stop == 0 || want.size() < stop); ++i)
+            if (buf[i] == 'x') want.push_back(i);
+        for (const auto& [name, scan] : forms) {
+            std::vector<size_t> seen;
+            const bool stopped = scan(buf.data(), from, to, 'x', seen, stop);
+            ASSERT_EQ(seen, want) << name << " " << round;
+            ASSERT_EQ(stopped, stop != 0 && want.size() == stop) << name << " " << round;
+        }
     }
 }
 
