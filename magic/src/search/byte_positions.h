@@ -1,12 +1,12 @@
 // The positions of a few byte values in the detection buffer, found once per
 // detection and shared by every search that looks for the same byte: several
-// checks search long windows for needles whose rarest byte is the same (the
-// '"' of three flat OpenDocument needles, the 'J' of two profiler formats,
-// the '<' of markup). Each position list grows from the start of the buffer
-// as far as the searches have asked; the visits are those of a scan.
+// checks search long windows for needles whose rarest byte is the same. Each
+// position list grows from the start of the buffer as far as the searches
+// have asked; the visits are those of a scan.
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -18,12 +18,21 @@ namespace mime_magic {
 
 class BytePositions {
 public:
-    // Nothing is cleared: slots are set up when first used.
+    // The bytes whose positions are kept: those that several searches of one
+    // detection look for over long windows (the '"' of the three flat
+    // OpenDocument needles, the 'J' of the two profiler formats, the '<' of
+    // the markup checks, the C3 of the MPEG gate and the AAC frame). For any
+    // other byte each search scans for itself, which costs less than keeping
+    // positions that no second search reads. The list decides speed only:
+    // every answer is the same with any list.
+    static constexpr std::array<uint8_t, 4> kKeptBytes = {'"', 'J', '<', 0xC3};
+
+    // Nothing is cleared: a slot is set up when first used.
     BytePositions() {}
 
     // Calls visit(i) for each i in [from, to) with p[i] == c, in increasing
     // order, until a call returns true; returns whether one did. Returns
-    // nothing when the positions of c are not kept (every slot taken, or too
+    // nothing when the positions of c are not kept (not a kept byte, or too
     // many of them): the caller scans for itself.
     template <class Visit>
     std::optional<bool> visit(const uint8_t* p, uint8_t c, size_t from, size_t to, Visit visit) {
@@ -50,30 +59,37 @@ public:
     }
 
 private:
-    static constexpr size_t kSlots = 6;
     static constexpr uint32_t kMaxPositions = 1024;
     struct Slot {
-        uint8_t byte;
         bool overflow;
         size_t upto;  // the positions below this index are all in `pos`
         uint32_t count;
         uint32_t pos[kMaxPositions];
     };
 
+    // The slot of each byte value (-1: its positions are not kept).
+    static constexpr std::array<int8_t, 256> kSlotOf = [] {
+        std::array<int8_t, 256> t{};
+        t.fill(-1);
+        for (size_t k = 0; k < kKeptBytes.size(); ++k) t[kKeptBytes[k]] = int8_t(k);
+        return t;
+    }();
+
     Slot* slot_of(uint8_t c) {
-        for (size_t i = 0; i < used_; ++i)
-            if (slots_[i].byte == c) return &slots_[i];
-        if (used_ == kSlots) return nullptr;
-        Slot& s = slots_[used_++];
-        s.byte = c;
-        s.overflow = false;
-        s.upto = 0;
-        s.count = 0;
+        const int k = kSlotOf[c];
+        if (k < 0) return nullptr;
+        Slot& s = slots_[k];
+        if (!(set_up_ & (1u << k))) {
+            set_up_ |= 1u << k;
+            s.overflow = false;
+            s.upto = 0;
+            s.count = 0;
+        }
         return &s;
     }
 
-    Slot slots_[kSlots];
-    size_t used_ = 0;
+    Slot slots_[kKeptBytes.size()];
+    unsigned set_up_ = 0;  // bit k: slot k is set up
 };
 
 // Calls visit(i) for each i in [from, to) with bytes[i] == c, in increasing
