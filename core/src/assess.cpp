@@ -4,7 +4,9 @@
 // Paths are raw byte strings handed to the operating system unchanged; the
 // tool only reads: files are opened read-only and closed on every path.
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <climits>
@@ -140,11 +142,14 @@ TARVIK_OUT_OF_LINE Result<Artefact> assess_regular(const std::string& path) {
 }
 
 // An entry that its directory's listing reports as a regular file is opened
-// straight away, without following a link there, which spares the status
-// read of the dispatch. Should the open find anything else (the entry changed
-// after the listing), the path is dispatched as usual.
-TARVIK_OUT_OF_LINE Result<Artefact> assess_listed_file(const std::string& path) {
-    mime_magic::RegularFile file(path, false);
+// straight away, by its name in the directory open as `dir_fd` (-1: by its
+// path) and without following a link there, which spares the status read of
+// the dispatch. Should the open find anything else (the entry changed after
+// the listing), the path is dispatched as usual.
+TARVIK_OUT_OF_LINE Result<Artefact> assess_listed_file(int dir_fd, const std::string& name,
+                                                       const std::string& path) {
+    mime_magic::RegularFile file = dir_fd >= 0 ? mime_magic::RegularFile(dir_fd, name, false)
+                                               : mime_magic::RegularFile(path, false);
     if (!file.is_open()) return assess_path(path);
     return assess_open_file(file, path);
 }
@@ -153,29 +158,71 @@ TARVIK_OUT_OF_LINE CompositeClass directory_class(const std::string& path) {
     return classify_directory(path);
 }
 
-// An entry of a directory listing: its name, and whether the listing reports
-// it as a regular file.
+// An entry of a directory listing: its name, whether the listing reports it
+// as a regular file, and whether it may be a directory (the listing says so,
+// or does not say what it is).
 struct Entry {
     std::string name;
     bool regular;
+    bool may_descend;
 };
 
-// The entries of a directory, or false when it cannot be listed. The
-// entries are gathered and the listing closed before any entry is assessed,
-// so the walk holds no descriptor per level of depth.
-TARVIK_OUT_OF_LINE bool list_entries(const std::string& path, std::vector<Entry>& entries) {
-    DIR* dir = ::opendir(path.c_str());
-    if (!dir) return false;
+// The directory being listed and assessed, held open while its regular
+// files are opened by name relative to it: one name to look up per file
+// instead of every component of its path. It is closed before the walk
+// assesses an entry that may be a directory, so the walk holds no descriptor
+// per level of depth, and opened again for the next regular file.
+class OpenDirectory {
+public:
+    explicit OpenDirectory(const std::string& path) : path_(path), dir_(::opendir(path.c_str())) {}
+    ~OpenDirectory() { close(); }
+    OpenDirectory(const OpenDirectory&) = delete;
+    OpenDirectory& operator=(const OpenDirectory&) = delete;
+
+    // The listing's stream (nullptr: the directory could not be opened).
+    DIR* listing() const { return dir_; }
+
+    // The descriptor to open entries relative to; -1 when the directory
+    // cannot be opened again (its entries are then opened by path).
+    int fd() {
+        if (dir_) return ::dirfd(dir_);
+        if (fd_ < 0 && !reopen_failed_) {
+            do {
+                fd_ = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_DIRECTORY);
+            } while (fd_ < 0 && errno == EINTR);
+            reopen_failed_ = fd_ < 0;
+        }
+        return fd_;
+    }
+
+    void close() {
+        if (dir_) ::closedir(dir_);
+        if (fd_ >= 0) ::close(fd_);
+        dir_ = nullptr;
+        fd_ = -1;
+        reopen_failed_ = false;
+    }
+
+private:
+    const std::string& path_;
+    DIR* dir_;
+    int fd_ = -1;
+    bool reopen_failed_ = false;
+};
+
+// The entries of an open directory. A failing read ends the listing with
+// what was gathered.
+TARVIK_OUT_OF_LINE void list_entries(DIR* dir, std::vector<Entry>& entries) {
     for (;;) {
         errno = 0;
         const dirent* entry = ::readdir(dir);
-        if (!entry) break;  // the end, or a failing read: keep what was gathered
+        if (!entry) break;
         std::string_view name = entry->d_name;
         if (name == "." || name == "..") continue;
-        entries.push_back(Entry{std::string(name), entry->d_type == DT_REG});
+        const unsigned char type = entry->d_type;
+        entries.push_back(
+            Entry{std::string(name), type == DT_REG, type == DT_DIR || type == DT_UNKNOWN});
     }
-    ::closedir(dir);
-    return true;
 }
 
 Result<Artefact> assess_directory(const std::string& path) {
@@ -185,13 +232,17 @@ Result<Artefact> assess_directory(const std::string& path) {
     node.full_mime_type = "inode/directory";
     node.classification_source = ClassificationSource::Structure;
 
+    OpenDirectory dir(path);
+    if (!dir.listing()) return not_readable(path);
     std::vector<Entry> entries;
-    if (!list_entries(path, entries)) return not_readable(path);
+    list_entries(dir.listing(), entries);
 
     for (const Entry& entry : entries) {
         const std::string child_path = join(path, entry.name);
-        Result<Artefact> child =
-            entry.regular ? assess_listed_file(child_path) : assess_path(child_path);
+        if (entry.may_descend) dir.close();
+        Result<Artefact> child = entry.regular
+                                     ? assess_listed_file(dir.fd(), entry.name, child_path)
+                                     : assess_path(child_path);
         if (auto* a = std::get_if<Artefact>(&child)) node.children.push_back(std::move(*a));
     }
     return node;

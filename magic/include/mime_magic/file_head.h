@@ -23,6 +23,9 @@ public:
     // `path` is raw path bytes; one holding a NUL byte cannot be opened.
     // Without `follow_link`, a symbolic link at the path is not opened.
     explicit RegularFile(std::string_view path, bool follow_link = true);
+    // The same for `name` in the directory open as `dir_fd` (a name holding
+    // a NUL byte cannot be opened either).
+    RegularFile(int dir_fd, std::string_view name, bool follow_link);
     ~RegularFile();
     RegularFile(const RegularFile&) = delete;
     RegularFile& operator=(const RegularFile&) = delete;
@@ -33,6 +36,7 @@ public:
     uint64_t size() const { return size_; }
 
 private:
+    void open_at(int dir_fd, std::string_view path, bool follow_link);
     int fd_ = -1;
     uint64_t size_ = 0;
 };

@@ -66,8 +66,8 @@ inline const bool kScanHasAvx2 = [] {
 
 // The same visits with 32-byte compares: only for processors that have them.
 template <class Visit>
-__attribute__((target("avx2"))) bool any_position_of_avx2(const uint8_t* s, size_t from,
-                                                          size_t to, uint8_t c, Visit& visit) {
+__attribute__((target("avx2"))) bool any_position_of_avx2(const uint8_t* s, size_t from, size_t to,
+                                                          uint8_t c, Visit& visit) {
     size_t i = from;
     const __m256i want = _mm256_set1_epi8(static_cast<char>(c));
     for (; i + 64 <= to; i += 64) {

@@ -12,12 +12,20 @@
 namespace mime_magic {
 
 RegularFile::RegularFile(std::string_view path, bool follow_link) {
+    open_at(AT_FDCWD, path, follow_link);
+}
+
+RegularFile::RegularFile(int dir_fd, std::string_view name, bool follow_link) {
+    open_at(dir_fd, name, follow_link);
+}
+
+void RegularFile::open_at(int dir_fd, std::string_view path, bool follow_link) {
     if (path.find('\0') != std::string_view::npos) return;
     const std::string cpath(path);
     const int flags = O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | (follow_link ? 0 : O_NOFOLLOW);
     int fd;
     do {
-        fd = ::open(cpath.c_str(), flags);
+        fd = ::openat(dir_fd, cpath.c_str(), flags);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) return;
     struct stat st;
