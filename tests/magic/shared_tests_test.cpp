@@ -170,42 +170,59 @@ TEST(RangeContains, AnyOfSeveralNeedles) {
     }
 }
 
-// The vector visits of one byte's positions against a plain loop: every
-// start and end alignment, dense and sparse bytes, a visit that stops the
-// scan. Each form the processor can run is checked on its own.
+// The vector visits of one byte's positions, and of the positions where a
+// second byte stands at a given distance too, against a plain loop: every
+// start and end alignment, both directions, dense and sparse bytes, a visit
+// that stops the scan. Each form the processor can run is checked on its own.
 TEST(AnyPositionOf, SameVisitsAsAPlainLoop) {
     std::mt19937 rng(14);
-    using Scan = bool (*)(const uint8_t*, size_t, size_t, uint8_t, std::vector<size_t>&, size_t);
+    struct Query {
+        const uint8_t* s;
+        size_t from, to;
+        ptrdiff_t d;  // 0: one byte
+        std::vector<size_t>* seen;
+        size_t stop;
+    };
+    using Scan = bool (*)(const Query&);
     std::vector<std::pair<const char*, Scan>> forms = {
-        {"dispatched", [](const uint8_t* s, size_t f, size_t t, uint8_t c, std::vector<size_t>& seen, size_t stop) {
-             return any_position_of(s, f, t, c, [&](size_t i) { seen.push_back(i); return seen.size() == stop; });
+        {"dispatched", [](const Query& q) {
+             auto visit = [&](size_t i) { q.seen->push_back(i); return q.seen->size() == q.stop; };
+             return q.d == 0 ? any_position_of(q.s, q.from, q.to, 'x', visit)
+                             : any_pair_position_of(q.s, q.from, q.to, 'x', q.d, 'y', visit);
          }},
-        {"portable", [](const uint8_t* s, size_t f, size_t t, uint8_t c, std::vector<size_t>& seen, size_t stop) {
-             auto visit = [&](size_t i) { seen.push_back(i); return seen.size() == stop; };
-             return any_position_of_portable(s, f, t, c, visit);
+        {"portable", [](const Query& q) {
+             auto visit = [&](size_t i) { q.seen->push_back(i); return q.seen->size() == q.stop; };
+             return q.d == 0 ? any_position_of_portable(q.s, q.from, q.to, 'x', visit)
+                             : any_pair_position_of_portable(q.s, q.from, q.to, 'x', q.d, 'y', visit);
          }},
     };
 #if MIME_MAGIC_SCAN_AVX2
     if (kScanHasAvx2)
-        forms.push_back({"avx2", [](const uint8_t* s, size_t f, size_t t, uint8_t c, std::vector<size_t>& seen, size_t stop) {
-             auto visit = [&](size_t i) { seen.push_back(i); return seen.size() == stop; };
-             return any_position_of_avx2(s, f, t, c, visit);
+        forms.push_back({"avx2", [](const Query& q) {
+             auto visit = [&](size_t i) { q.seen->push_back(i); return q.seen->size() == q.stop; };
+             return q.d == 0 ? any_position_of_avx2(q.s, q.from, q.to, 'x', visit)
+                             : any_pair_position_of_avx2(q.s, q.from, q.to, 'x', q.d, 'y', visit);
          }});
 #endif
-    for (int round = 0; round < 2000; ++round) {
+    for (int round = 0; round < 3000; ++round) {
         std::vector<uint8_t> buf(1 + rng() % 700);
         const unsigned spread = round % 2 ? 3 : 90;  // dense or sparse
-        for (auto& c : buf) c = uint8_t(rng() % spread == 0 ? 'x' : "ab\0\xFF"[rng() % 4]);
-        size_t from = rng() % buf.size(), to = rng() % (buf.size() + 1);
+        for (auto& c : buf) c = uint8_t(rng() % spread == 0 ? "xy"[rng() % 2] : "ab\0\xFF"[rng() % 4]);
+        // Half the queries look for 'x' with a 'y' at distance d, reading
+        // only inside the buffer.
+        const ptrdiff_t d = round % 2 ? 0 : ptrdiff_t(rng() % 9) - 4;
+        const size_t lo = d < 0 ? size_t(-d) : 0, hi = buf.size() - (d > 0 ? size_t(d) : 0);
+        if (lo >= hi) continue;
+        size_t from = lo + rng() % (hi - lo), to = lo + rng() % (hi - lo + 1);
         if (from > to) std::swap(from, to);
         const size_t stop = rng() % 6;  // 0: never stop
         std::vector<size_t> want;
         for (size_t i = from; i < to && (stop == 0 || want.size() < stop); ++i)
-            if (buf[i] == 'x') want.push_back(i);
+            if (buf[i] == 'x' && (d == 0 || buf[size_t(ptrdiff_t(i) + d)] == 'y')) want.push_back(i);
         for (const auto& [name, scan] : forms) {
             std::vector<size_t> seen;
-            const bool stopped = scan(buf.data(), from, to, 'x', seen, stop);
-            ASSERT_EQ(seen, want) << name << " " << round;
+            const bool stopped = scan(Query{buf.data(), from, to, d, &seen, stop});
+            ASSERT_EQ(seen, want) << name << " " << round << " d=" << d;
             ASSERT_EQ(stopped, stop != 0 && want.size() == stop) << name << " " << round;
         }
     }

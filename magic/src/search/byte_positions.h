@@ -27,6 +27,9 @@ public:
     // every answer is the same with any list.
     static constexpr std::array<uint8_t, 4> kKeptBytes = {'"', 'J', '<', 0xC3};
 
+    // Whether the positions of c are kept.
+    static bool keeps(uint8_t c) { return kSlotOf[c] >= 0; }
+
     // Nothing is cleared: a slot is set up when first used.
     BytePositions() {}
 

@@ -86,15 +86,16 @@ constexpr uint8_t commonness(uint8_t c) { return kCommonness[c]; }
 constexpr bool is_rare(uint8_t c) { return commonness(c) < 50; }
 
 // The index of the needle byte to search for: the rarest, or with `fold`
-// the rarest that is not a letter (SIZE_MAX when all are letters).
-size_t anchor_index(const uint8_t* needle, size_t n, bool fold) {
+// the rarest that is not a letter (SIZE_MAX when all are letters); never
+// `skip`.
+size_t anchor_index(const uint8_t* needle, size_t n, bool fold, size_t skip = SIZE_MAX) {
     size_t best = SIZE_MAX;
     unsigned best_rank = 256;  // kept apart, so each step compares with a register
     for (size_t k = 0; k < n; ++k) {
         const uint8_t c = needle[k];
         if (fold && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) continue;
         const unsigned rank = commonness(c);
-        if (rank < best_rank) {
+        if (rank < best_rank && k != skip) {
             best_rank = rank;
             best = k;
         }
@@ -133,8 +134,16 @@ bool find_anchored(const uint8_t* bytes, size_t first, size_t last_start, const 
                     : equal_bytes(start, needle, needle_len);
     };
     // The anchor positions run from first + k to last_start + k.
-    return visit_byte_positions(bytes, first + k, last_start + k + 1, needle[k], is_rare(needle[k]),
-                                shared, match_at);
+    const size_t from = first + k, to = last_start + k + 1;
+    // A common anchor over a long window whose positions no other search
+    // shares: only where a second byte of the needle stands beside it too.
+    if (!Fold && needle_len >= 2 && to >= from + 256 && !is_rare(needle[k]) &&
+        !BytePositions::keeps(needle[k])) {
+        const size_t j = anchor_index(needle, needle_len, false, k);
+        return any_pair_position_of(bytes, from, to, needle[k], ptrdiff_t(j) - ptrdiff_t(k),
+                                    needle[j], match_at);
+    }
+    return visit_byte_positions(bytes, from, to, needle[k], is_rare(needle[k]), shared, match_at);
 }
 
 bool find_folded(const uint8_t* bytes, size_t first, size_t last_start, const uint8_t* needle,
