@@ -254,7 +254,8 @@ const PatternDef kDefs[kPatternCount] = {
     /* Matlab1or2 */
     {.text = MATLAB_FUNCTION "(?:" WS "*=|[\\r\\n])",
      .as_written = "(?:" MATLAB_FUNCTION WS "*=)|(?:" MATLAB_FUNCTION "[\\r\\n])",
-     .tail = 0},
+     .tail = 0,
+     .required = "function "},
     /* Html1or2 */
     {.text = "(?i)<(?:(html|head|body|title|div)|h[123])[ >]",
      .as_written = "(?i)(?:<(html|head|body|title|div)[ >])|(?:<h[123][ >])",
