@@ -30,8 +30,14 @@ public:
     // Whether the positions of c are kept.
     static bool keeps(uint8_t c) { return kSlotOf[c] >= 0; }
 
-    // Nothing is cleared: a slot is set up when first used.
-    BytePositions() {}
+    // Only the slots' counts are set: no position is read before it is found.
+    BytePositions() {
+        for (Slot& s : slots_) {
+            s.overflow = false;
+            s.upto = 0;
+            s.count = 0;
+        }
+    }
 
     // Calls visit(i) for each i in [from, to) with p[i] == c, in increasing
     // order, until a call returns true; returns whether one did. Returns
@@ -80,19 +86,10 @@ private:
 
     Slot* slot_of(uint8_t c) {
         const int k = kSlotOf[c];
-        if (k < 0) return nullptr;
-        Slot& s = slots_[k];
-        if (!(set_up_ & (1u << k))) {
-            set_up_ |= 1u << k;
-            s.overflow = false;
-            s.upto = 0;
-            s.count = 0;
-        }
-        return &s;
+        return k < 0 ? nullptr : &slots_[k];
     }
 
     Slot slots_[kKeptBytes.size()];
-    unsigned set_up_ = 0;  // bit k: slot k is set up
 };
 
 // Calls visit(i) for each i in [from, to) with bytes[i] == c, in increasing
