@@ -148,6 +148,32 @@ TEST(HostileTree, ChainsDeeperThanThePathLimit) {
     EXPECT_TRUE(contains(r.out, "\"path\": \"" + deepest + "\""));
 }
 
+// Files listed after subdirectories, with few descriptors to spare: the
+// walk opens each directory's files relative to it and opens it again after
+// a subdirectory, never holding more than one descriptor per directory.
+TEST(HostileTree, FilesAmongSubdirectoriesWithFewDescriptors) {
+    TempDir t;
+    const int dirs = 30, files = 300;
+    for (int i = 0; i < dirs; ++i) {
+        std::string dir = std::string("d").append(std::to_string(i));
+        testsupport::make_dirs(t.path(), dir);
+        write_file(t / dir.append("/inner"), "x\n");
+    }
+    for (int i = 0; i < files; ++i) write_file(t / std::string("f").append(std::to_string(i)), "#!/bin/sh\n");
+    rlimit saved;
+    ::getrlimit(RLIMIT_NOFILE, &saved);
+    rlimit lowered = saved;
+    lowered.rlim_cur = 32;
+    ::setrlimit(RLIMIT_NOFILE, &lowered);
+    RunResult r = run_tool({t.path()});
+    ::setrlimit(RLIMIT_NOFILE, &saved);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(count(r.out, "\"Atomic\": {"), size_t(dirs + files));
+    EXPECT_EQ(count(r.out, "\"application/x-sh\""), size_t(files));
+    EXPECT_EQ(count(r.out, "\"Composite\": {"), size_t(dirs + 1));
+}
+
 TEST(HostileTree, InvalidUtf8NameFailsOnlyTheJsonForm) {
     TempDir t;
     testsupport::make_dirs(t.path(), "sub");
