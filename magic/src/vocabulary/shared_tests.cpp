@@ -247,8 +247,18 @@ bool range_contains_any(const uint8_t* bytes, size_t len, size_t start, const Ra
         last_start[i] = last + 1 - nd.len;
         anchor[i] = anchor_index(nd.bytes, nd.len, false);
     }
-    // One pass per distinct anchor byte, over the anchor positions of all
-    // the needles that share it.
+    // A needle whose anchor is common and not kept is searched on its own,
+    // where a second byte of it stands beside the anchor too: fewer places
+    // to compare than the anchor's positions shared with other needles.
+    for (size_t i = 0; i < count; ++i) {
+        const uint8_t a = done[i] ? 0 : needles[i].bytes[anchor[i]];
+        if (done[i] || needles[i].len < 2 || is_rare(a) || BytePositions::keeps(a)) continue;
+        if (find_exact(bytes, start, last_start[i], needles[i].bytes, needles[i].len, shared))
+            return true;
+        done[i] = true;
+    }
+    // The others: one pass per distinct anchor byte, over the anchor
+    // positions of all the needles that share it.
     for (size_t i = 0; i < count; ++i) {
         if (done[i]) continue;
         const uint8_t a = needles[i].bytes[anchor[i]];

@@ -36,7 +36,7 @@ struct RangeNeedle {
 inline constexpr size_t kMaxRangeNeedles = 8;
 // Whether any of the needles (at most kMaxRangeNeedles) has an occurrence
 // inside bytes start..its end: the same answer as range_contains for each,
-// with one pass per distinct byte the searches look for.
+// with one pass per distinct rare or kept byte the searches look for.
 bool range_contains_any(const uint8_t* bytes, size_t len, size_t start, const RangeNeedle* needles,
                         size_t count, BytePositions* shared);
 bool prefix_at2_ignore_ascii_case(const uint8_t* bytes, size_t len, const uint8_t* needle,
