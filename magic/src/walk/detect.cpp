@@ -2,6 +2,7 @@
 // plain evaluation) and the same walk as searched, planned once from the
 // database so that each check runs at most once per detection.
 #include <cstring>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,19 @@ struct LivePlan {
         for (size_t i = 0; i < kRecordCount; ++i) add_root(uint16_t(i), live, searched);
     }
 
+    // The root steps worth visiting for a buffer whose first byte is `b0`, in
+    // order: those with children to search and those whose check can hold
+    // for b0 (a leaf whose check cannot would answer nothing). Worked out for
+    // each first byte when it is first met.
+    const std::vector<uint16_t>& roots_for(uint8_t b0) const {
+        std::call_once(roots_for_once_[b0], [&] {
+            for (size_t r = 0; r < roots.size(); ++r)
+                if (roots[r].child_count != 0 || roots[r].possible(b0))
+                    roots_for_[b0].push_back(uint16_t(r));
+        });
+        return roots_for_[b0];
+    }
+
     void add_root(uint16_t pos, const std::vector<int8_t>& live, std::vector<bool>& searched) {
         if (auto step = expand(pos, live, searched)) roots.push_back(*step);
     }
@@ -84,6 +98,11 @@ struct LivePlan {
         children.insert(children.end(), kids.begin(), kids.end());
         return step;
     }
+
+    // One root step per record at most, and the priority types again.
+    static_assert(2 * kRecordCount <= UINT16_MAX, "root steps numbered in 16 bits");
+    mutable std::once_flag roots_for_once_[256];
+    mutable std::vector<uint16_t> roots_for_[256];
 
     // The links have no cycle, so the recursion ends.
     static bool is_live(uint16_t pos, std::vector<int8_t>& live) {
@@ -151,8 +170,8 @@ std::string_view walk(const Probe& b) {
     // An empty buffer fails every check that tests its first byte, so any
     // value stands in for it.
     const uint8_t b0 = b.n != 0 ? b.p[0] : 0;
-    for (const LiveStep& step : plan.roots)
-        if (auto hit = match_step(plan, step, b, b0)) return *hit;
+    for (uint16_t r : plan.roots_for(b0))
+        if (auto hit = match_step(plan, plan.roots[r], b, b0)) return *hit;
     return FALLBACK_MIME_TYPE;
 }
 }  // namespace
