@@ -133,12 +133,13 @@ std::optional<std::string_view> match_live_tree(const LivePlan& plan, const Live
     return std::nullopt;
 }
 
-// One step of the walk: a record without children to search (most of them)
-// is decided by its check alone.
+// One root step of the walk, among those worth visiting for first byte b0:
+// a record without children to search (most of them) can hold for b0 and is
+// decided by its check alone.
 inline std::optional<std::string_view> match_step(const LivePlan& plan, const LiveStep& step,
                                                   const Probe& b, uint8_t b0) {
     if (step.child_count == 0) {
-        if (step.possible(b0) && step.check(b)) return ALL_MIME_CHECKERS[step.pos].mime_type();
+        if (step.check(b)) return ALL_MIME_CHECKERS[step.pos].mime_type();
         return std::nullopt;
     }
     return match_live_tree(plan, step, b, b0);
