@@ -267,7 +267,7 @@ TEST(Patterns, FastFormsEqualPatternsAsWritten) {
         // The patterns searched in one scan answer as the two apart.
         for (auto [both, one, two] : {std::tuple{Pat::Html1or2, Pat::Html1, Pat::Html2},
                                       std::tuple{Pat::Matlab1or2, Pat::Matlab1, Pat::Matlab2}})
-            ASSERT_EQ(in_detection(b, [&](const Probe& buf) { return pattern(buf, both); }),
+            ASSERT_EQ(in_detection(b, [id = both](const Probe& buf) { return pattern(buf, id); }),
                       pattern_matches_as_written(one, b.data(), kLen) ||
                           pattern_matches_as_written(two, b.data(), kLen))
                 << "pattern " << int(both) << " round " << round;
