@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || sysctl -n hw.ncpu 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-sanitize bench fuzz clean
+.PHONY: all deps configure build run test test-sanitize coverage bench fuzz clean
 
 all: build
 
@@ -25,6 +25,11 @@ test: build
 
 test-sanitize:
 	@$(MAKE) --no-print-directory test BUILD=build-sanitize CMAKE_FLAGS='-DTARVIK_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo'
+
+# The suite built with clang's coverage: every condition of the content checks
+# must hold in some test and fail in some test, or be listed with its reason.
+coverage: deps
+	@scripts/coverage
 
 bench: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DTARVIK_BUILD_BENCH=ON >&2
@@ -48,4 +53,4 @@ fuzz: deps
 	done
 
 clean:
-	rm -rf build build-sanitize build-fuzz
+	rm -rf build build-sanitize build-fuzz build-coverage
