@@ -81,7 +81,7 @@ std::string quoted(const std::string& s, size_t& i, const std::string& where) {
 
 // One row: MIME type (quoted when it holds a blank), then `@offset` and the
 // piece's bytes as "text" and hex pairs, each optionally `*count`, then the
-// flags `keep=late,first,case,cut`, `len=N` and `answer=MIME`. A piece may
+// flags `keep=early,late,first,case,cut`, `len=N` and `answer=MIME`. A piece may
 // have alternatives, `| bytes`: the row stands for one sample per alternative.
 std::vector<Sample> parse_row(const std::string& line, const std::string& where) {
     Sample r;
@@ -136,7 +136,8 @@ std::vector<Sample> parse_row(const std::string& line, const std::string& where)
         }
     }
     for (const std::string& k : r.keep)
-        if (k != "late" && k != "first" && k != "case" && k != "cut") bad(where, "unknown keep " + k);
+        if (k != "early" && k != "late" && k != "first" && k != "case" && k != "cut")
+            bad(where, "unknown keep " + k);
     if (r.pieces.empty()) bad(where, "no pieces");
     if (r.answer.empty()) r.answer = r.mime;
     std::vector<Sample> out = {r};
@@ -222,10 +223,10 @@ TEST(Samples, EveryRecordWithACheckHasARow) {
     EXPECT_EQ(checks, with_row.size());
 }
 
-// Near misses: each piece one byte later, its first byte's high bit flipped, the case of
-// its first text letter swapped, its last byte cut. A row whose record is
-// shadowed by an earlier one shows only that; the winner's own row has the
-// near misses.
+// Near misses: each piece one byte earlier and one byte later, its first
+// byte's high bit flipped, the case of its first text letter swapped, its last
+// byte cut. A row whose record is shadowed by an earlier one shows only that;
+// the winner's own row has the near misses.
 TEST(Samples, NearMissesChangeTheAnswer) {
     for (const Sample& r : samples()) {
         if (r.answer != r.mime) continue;
@@ -238,6 +239,11 @@ TEST(Samples, NearMissesChangeTheAnswer) {
             std::vector<Piece> d = r.pieces;
             d[k].off += 1;
             if (d[k].off + d[k].bytes.size() <= kLen) expect_changed("late", k, d);
+            if (r.pieces[k].off > 0) {
+                d = r.pieces;
+                d[k].off -= 1;
+                expect_changed("early", k, d);
+            }
             d = r.pieces;
             d[k].bytes[0] = char(d[k].bytes[0] ^ 0x80);
             expect_changed("first", k, d);
