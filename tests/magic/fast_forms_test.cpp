@@ -125,6 +125,8 @@ TEST(FastForms, MailHeaderLines) {
              {"X-", "DKIM-", "ARC-", "Message-ID:", ":", "\n:", "\nmessage-id:", "\nmessage-id:"}, {0, 1000, 8192}};
     for (auto [line, any_case] : kLines) r.atoms.emplace_back(line);
     same_answers(checks::check_message_rfc822, plain, r);
+    // No bytes at all: the pass reads none of them.
+    EXPECT_FALSE(checks::check_message_rfc822(Probe(nullptr, 0)));
 }
 
 // Two byte searches rule out buffers that the pattern cannot match.
