@@ -131,6 +131,8 @@ TEST(DumpOneLine, EveryClassShape) {
         {fixtures::macho64le(), "StandaloneMacho { arch_word: Bits64, endianness: Little, kind: UnknownKind }"},
         {atomic::StandaloneMacho{ArchWord::Bits32, Endianness::Big, MachoKind::Dylib},
          "StandaloneMacho { arch_word: Bits32, endianness: Big, kind: Dylib }"},
+        {atomic::StandaloneMacho{ArchWord::Bits64, Endianness::Big, MachoKind::Core},
+         "StandaloneMacho { arch_word: Bits64, endianness: Big, kind: Core }"},
         {atomic::PropertyList{PlistFormat::Binary}, "PropertyList(Binary)"},
         {atomic::PropertyList{PlistFormat::Json}, "PropertyList(Json)"},
         {atomic::Pem{}, "Pem { labels: [] }"}, {atomic::Pem{{"A"}}, "Pem { labels: [\"A\"] }"},

@@ -205,9 +205,14 @@ TEST(Patterns, GraphvizWordBoundaryAndUtf8) {
     for (int i = 0; i < 11; ++i) eleven += "//c\n";
     EXPECT_FALSE(whole(Pat::Graphviz2, eleven + "graph x"));
     EXPECT_TRUE(whole(Pat::Graphviz3, "/* a\n b */ graph x"));
+    EXPECT_TRUE(whole(Pat::Graphviz3, "/**/graph x"));
     EXPECT_FALSE(whole(Pat::Graphviz3, "/* a \xFF b */ graph x"));  // invalid UTF-8 in the comment
     EXPECT_FALSE(whole(Pat::Graphviz3, "/*" + std::string(1025, 'c') + "*/graph x"));
     EXPECT_TRUE(whole(Pat::Graphviz3, "/*" + std::string(1024, 'c') + "*/graph x"));
+    std::string widest;  // 1024 characters of four bytes: the longest comment there can be
+    for (int i = 0; i < 1024; ++i) widest += "\xF0\x9F\x98\x80";
+    EXPECT_TRUE(whole(Pat::Graphviz3, "/*" + widest + "*/graph x"));
+    EXPECT_FALSE(whole(Pat::Graphviz3, "/*" + widest + "c*/graph x"));
 }
 
 // The fast forms (rewritten patterns, spans cut at the zero tail) against the

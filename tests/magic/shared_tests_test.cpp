@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <random>
 #include <string>
@@ -12,6 +13,7 @@
 #include "search/byte_positions.h"
 #include "search/byte_scan.h"
 #include "vocabulary/shared_tests.h"
+#include "vocabulary/vocab.h"
 
 using namespace mime_magic;
 
@@ -135,6 +137,31 @@ TEST(RangeContains, SameAnswersAsAPlainScan) {
         ASSERT_EQ(contains(h, s, e, n), naive(h, s, e, n, false)) << round;
         ASSERT_EQ(contains_any_case(h, s, e, n), naive(h, s, e, n, true)) << round;
     }
+}
+
+// A needle at a window's first and last offsets is found, one byte outside
+// either edge it is not: windows as long as the needle, short and long, the
+// byte searched for kept ('<') or common ('x'), every search form, several
+// needles alone and beside one that shares that byte over a longer window.
+TEST(RangeContains, WindowEdges) {
+    const std::string needles[] = {"a<b", "axb"}, upper[] = {"A<B", "AXB"}, other = "<c";
+    for (size_t len : {3, 12, 300})
+        for (int k = 0; k < 2; ++k)
+            for (const size_t a = 40, e = a + len - 1; size_t p : {a - 1, a, e - 2, e - 1}) {
+                SCOPED_TRACE(needles[k] + " at " + std::to_string(p) + ", window of " + std::to_string(len));
+                std::string h(e + 40, '-');
+                h.replace(p, 3, needles[k]);
+                const RangeNeedle list[] = {{u(needles[k]), 3, e}, {u(other), 2, e + 20}};
+                const bool inside = p >= a && p + 2 <= e;
+                EXPECT_EQ(contains(h, a, e, needles[k]), inside);
+                EXPECT_EQ(contains_any_case(h, a, e, upper[k]), inside);
+                for (size_t count : {1, 2}) EXPECT_EQ(range_contains_any(u(h), h.size(), a, list, count, nullptr), inside);
+            }
+    // A window one byte shorter than the needle, at the buffer's start.
+    const std::string h = "a<b--axb";
+    const RangeNeedle list[] = {{u(needles[0]), 3, 1}, {u(other), 2, 7}};
+    EXPECT_FALSE(contains_any_case(h, 0, 1, "AXB"));
+    EXPECT_FALSE(range_contains_any(u(h), h.size(), 0, list, 2, nullptr));
 }
 
 // Several needles searched together: the same answer as one search each,
@@ -271,4 +298,30 @@ TEST(BytePositions, NothingWhenTooMany) {
     EXPECT_FALSE(positions.visit(buf.data(), '<', 0, buf.size(), [](size_t) { return false; }));
     EXPECT_FALSE(positions.visit(buf.data(), '<', 0, 10, [](size_t) { return false; }));
     EXPECT_TRUE(positions.visit(buf.data(), 'J', 0, buf.size(), [](size_t) { return false; }));
+}
+
+// More positions of a kept byte than a slot holds, a common ('<') and a rare
+// ('"') one: the searches scan for themselves and find a needle past them, in
+// the search that runs out of room and in those after it.
+TEST(BytePositions, SearchesPastTooManyPositions) {
+    for (const std::string n : {"<x", "\"x"}) {
+        std::string h(6000, 'a');
+        for (size_t i = 0; i < 3000; i += 2) h[i] = n[0];
+        h.replace(5000, 2, n);
+        BytePositions shared;
+        for (size_t end : {1000, 5001, 5000, 4999, 5999})
+            EXPECT_EQ(range_contains(u(h), h.size(), 0, end, u(n), 2, &shared), end > 5000) << n << " " << end;
+    }
+}
+
+// Words in both byte orders from bytes that differ in every place, and 0 for
+// each byte past the end, whatever stands in memory there.
+TEST(Words, BothOrdersAndZeroPastTheEnd) {
+    const uint8_t bytes[] = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0xFF, 0xFF, 0xFF};
+    const Probe b(bytes, 6);
+    const std::array<uint32_t, 5> cases[] = {  // offset, u16le, u16be, u32le, u32be
+        {0, 0x0201, 0x0102, 0x04030201, 0x01020304}, {3, 0x0504, 0x0405, 0x00060504, 0x04050600},
+        {5, 0x0006, 0x0600, 0x00000006, 0x06000000}, {6, 0, 0, 0, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ((std::array<uint32_t, 5>{c[0], u16le(b, c[0]), u16be(b, c[0]), u32le(b, c[0]), u32be(b, c[0])}), c);
 }
