@@ -104,6 +104,7 @@ TEST(OneRead, BytesEntryOverTheSharedBufferAnswersAsThePathEntry) {
     testsupport::write_file(t / "empty", "");
     mime_magic::RegularFile empty(t / "empty");
     EXPECT_EQ(buffer.read_head(empty.fd()), 0);
+    EXPECT_TRUE(zero_after_head(buffer));  // the last head is gone
     EXPECT_EQ(mime_magic::detect_mime_from_buffer(buffer.data(), buffer.len()), std::nullopt);
     EXPECT_EQ(mime_magic::detect_mime_from_path(t / "empty"), std::nullopt);
     const int dir = ::open(t.path().c_str(), O_RDONLY | O_DIRECTORY);

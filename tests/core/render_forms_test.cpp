@@ -159,6 +159,12 @@ TEST(DumpOneLine, EveryClassShape) {
     for (const auto& [cls, text] : composite_cases) EXPECT_EQ(one_line(cls), text);
 }
 
+// A kind past the named ones stops the process instead of printing no name.
+TEST(DumpOneLineDeathTest, KindPastTheNamedOnesStops) {
+    EXPECT_EXIT(one_line(CompositeClass{composite::Bundle{BundleKind(8)}}), testing::ExitedWithCode(101),
+                "value out of range for BundleKind");
+}
+
 // ---- escaping and quoting -----------------------------------------------------
 
 TEST(JsonEscaping, ByteByByte) {

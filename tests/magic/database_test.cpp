@@ -208,6 +208,11 @@ TEST(DatabaseDerivationDeathTest, BrokenDeclarationsStopWithTheName) {
     EXPECT_EXIT(derive(two, cycle), stops, "the child links form a cycle through \"t/(parent|child)\"");
     const ChildListDecl own_child[] = {{"t/child", {"t/child"}}};
     EXPECT_EXIT(derive(two, own_child), stops, "cycle through \"t/child\"");
+    // 65537 names are one more than 16-bit positions tell apart.
+    std::vector<std::string> names(65537);
+    std::vector<RecordDecl> many;
+    for (size_t i = 0; i < names.size(); ++i) many.push_back({names[i] = "t/" + std::to_string(i)});
+    EXPECT_EXIT(derive(many, {}), stops, "too many records for 16-bit positions");
 }
 
 TEST(DatabaseDerivationDeathTest, FirstByteSetsThatDoNotHoldTogetherStop) {

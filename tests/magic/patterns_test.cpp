@@ -161,6 +161,7 @@ TEST(Patterns, TextAndMarkup) {
     EXPECT_FALSE(whole(Pat::Plain1, "abcdef"));  // the seventh byte is 00
     EXPECT_TRUE(whole(Pat::Html1, "xx<HtMl>"));
     EXPECT_TRUE(whole(Pat::Html1, "<div "));
+    EXPECT_TRUE(whole(Pat::Html1, "x<TiTlE>"));
     EXPECT_FALSE(whole(Pat::Html1, "<divx"));
     EXPECT_TRUE(whole(Pat::Html2, "<H2>"));
     EXPECT_FALSE(whole(Pat::Html2, "<h4>"));

@@ -314,6 +314,17 @@ TEST(BytePositions, SearchesPastTooManyPositions) {
     }
 }
 
+// A needle ending in 00 bytes is found with them in the zero tail, up to the
+// window's last byte; an empty needle (no bytes, no address) in any window.
+TEST(Within, TrailingZerosInTheZeroTailAndEmptyNeedles) {
+    std::vector<uint8_t> buf(64, 0);
+    buf[9] = 'A';
+    const DetectionProbe d(buf.data(), buf.size(), 10);
+    EXPECT_TRUE(within(d.probe(), 0, 11, "41 00 00"_hex));
+    EXPECT_FALSE(within(d.probe(), 0, 10, "41 00 00"_hex));
+    EXPECT_TRUE(within(d.probe(), 0, 63, Needle(nullptr, 0)));
+}
+
 // Words in both byte orders from bytes that differ in every place, and 0 for
 // each byte past the end, whatever stands in memory there.
 TEST(Words, BothOrdersAndZeroPastTheEnd) {
